@@ -1,0 +1,15 @@
+# zlib: the shared library on Linux, the static one for Windows builds (the
+# import library would make the program need zlib1.dll at run time).
+if(KINOPOD_WINDOWS)
+  set(ZLIB_USE_STATIC_LIBS ON)
+  find_library(KINOPOD_ZLIB_STATIC NAMES libz.a PATHS /usr/${CMAKE_C_COMPILER_TARGET}/lib NO_DEFAULT_PATH)
+  if(NOT KINOPOD_ZLIB_STATIC)
+    find_library(KINOPOD_ZLIB_STATIC NAMES libz.a REQUIRED)
+  endif()
+  add_library(kinopod_zlib INTERFACE)
+  target_link_libraries(kinopod_zlib INTERFACE ${KINOPOD_ZLIB_STATIC})
+else()
+  find_package(ZLIB REQUIRED)
+  add_library(kinopod_zlib INTERFACE)
+  target_link_libraries(kinopod_zlib INTERFACE ZLIB::ZLIB)
+endif()

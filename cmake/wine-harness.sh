@@ -1,0 +1,50 @@
+#!/usr/bin/env bash
+# Starts or stops what the Windows tests of a build need: a private Xvfb display
+# and the build's Wine prefix with a persistent wineserver (so each test program
+# starts fast). CTest runs "start" and "stop" as the fixture around the tests.
+# Usage: wine-harness.sh start|stop BUILD_DIR
+set -uo pipefail
+action=$1
+build=$(cd "$2" && pwd)
+dir=$build/harness
+mkdir -p "$dir"
+
+stop() {
+  if [ -d "$build/wineprefix" ]; then
+    (source "$(dirname "$0")/wine-env.sh" "$build"; "$KINOPOD_WINESERVER" -k 2>/dev/null) || true
+  fi
+  if [ -s "$dir/xvfb.pid" ]; then
+    kill "$(cat "$dir/xvfb.pid")" 2>/dev/null || true
+  fi
+  rm -f "$dir/xvfb.pid" "$dir/display"
+}
+
+case "$action" in
+  start)
+    stop
+    command -v Xvfb >/dev/null || { echo "Xvfb is not installed (scripts/setup.sh)"; exit 1; }
+    # -displayfd picks a free display number and writes it to fd 3.
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$dir/display" \
+      >"$dir/xvfb.log" 2>&1 &
+    echo $! >"$dir/xvfb.pid"
+    for _ in $(seq 100); do [ -s "$dir/display" ] && break; sleep 0.1; done
+    [ -s "$dir/display" ] || { echo "Xvfb did not start"; cat "$dir/xvfb.log"; exit 1; }
+    # The trailing newline -displayfd writes is no part of the number.
+    printf '%s' "$(tr -dc 0-9 <"$dir/display")" >"$dir/display"
+    source "$(dirname "$0")/wine-env.sh" "$build"
+    if [ ! -f "$WINEPREFIX/system.reg" ]; then
+      # No Gecko or Mono installer prompts while the prefix is made.
+      WINEDLLOVERRIDES="mscoree,mshtml=" "$KINOPOD_WINE" wineboot -i >"$dir/wineboot.log" 2>&1 \
+        || { echo "wineboot failed"; cat "$dir/wineboot.log"; exit 1; }
+    fi
+    "$KINOPOD_WINESERVER" -p 2>/dev/null || true
+    echo "display :$(cat "$dir/display"), prefix $WINEPREFIX"
+    ;;
+  stop)
+    stop
+    ;;
+  *)
+    echo "usage: $0 start|stop BUILD_DIR" >&2
+    exit 2
+    ;;
+esac

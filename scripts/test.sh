@@ -1,0 +1,77 @@
+#!/usr/bin/env bash
+# Builds everything and runs every test suite: native, native under ASan and
+# UBSan, and the Windows build under wine64; the Win32 release build is built
+# and checked (it cannot run on these machines). Installs what it needs first.
+#
+# Usage: scripts/test.sh            (from anywhere; build trees go to build/)
+set -uo pipefail
+cd "$(dirname "$0")/.."
+root=$PWD
+
+if [ "$(id -u)" = 0 ]; then
+  bash scripts/setup.sh || exit 1
+else
+  echo "test: not root, assuming scripts/setup.sh has been run"
+fi
+
+jobs=$(nproc)
+failures=0
+total_passed=0
+total_failed=0
+summary=()
+
+step() { printf '\n==== %s ====\n' "$*"; }
+
+build() {  # build PRESET
+  step "build $1"
+  cmake --preset "$1" >"build-$1.configure.log" 2>&1 || { cat "build-$1.configure.log"; return 1; }
+  rm -f "build-$1.configure.log"
+  cmake --build --preset "$1" -j "$jobs" 2>&1 | grep -v '^\[' || true
+  [ "${PIPESTATUS[0]}" = 0 ]
+}
+
+run_tests() {  # run_tests PRESET
+  step "test $1"
+  local log="build/$1/ctest.log"
+  ctest --preset "$1" -j "$jobs" 2>&1 | tee "$log" | grep -E -v '^ *(Start|[0-9]+/[0-9]+ Test +#[0-9]+: .* Passed)'
+  local rc=${PIPESTATUS[0]}
+  local line
+  line=$(grep -E '[0-9]+% tests passed, [0-9]+ tests? failed out of [0-9]+' "$log" | tail -1)
+  if [ -n "$line" ]; then
+    local failed total
+    failed=$(sed -E 's/.* ([0-9]+) tests? failed out of ([0-9]+).*/\1/' <<<"$line")
+    total=$(sed -E 's/.* failed out of ([0-9]+).*/\1/' <<<"$line")
+    total_passed=$((total_passed + total - failed))
+    total_failed=$((total_failed + failed))
+    summary+=("$1: $line")
+  else
+    summary+=("$1: no test summary")
+    total_failed=$((total_failed + 1))
+  fi
+  return "$rc"
+}
+
+for preset in native asan win64; do
+  if build "$preset"; then
+    run_tests "$preset" || failures=$((failures + 1))
+  else
+    echo "test: the $preset build failed"
+    summary+=("$preset: build failed")
+    failures=$((failures + 1))
+    total_failed=$((total_failed + 1))
+  fi
+done
+
+if build win32 && bash scripts/check-binaries.sh build/win32 "Intel 80386"; then
+  summary+=("win32: built, PE32 checked")
+else
+  summary+=("win32: build or check failed")
+  failures=$((failures + 1))
+  total_failed=$((total_failed + 1))
+fi
+bash scripts/check-binaries.sh build/win64 "x86-64" || { failures=$((failures + 1)); total_failed=$((total_failed + 1)); }
+
+step "summary"
+printf '%s\n' "${summary[@]}"
+echo "all: $total_passed passed, $total_failed failed"
+[ "$failures" = 0 ] && [ "$total_failed" = 0 ]
