@@ -1,0 +1,57 @@
+#include "vxPixmap.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace vx {
+namespace {
+
+class HeapStorage final : public PixelStorage {
+ public:
+  explicit HeapStorage(size_t count) : bits_(new Pixel[count]) {}
+  Pixel* Bits() override { return bits_.get(); }
+
+ private:
+  std::unique_ptr<Pixel[]> bits_;
+};
+
+PixelStorageFactory& Factory() {
+  static PixelStorageFactory factory;
+  return factory;
+}
+
+}  // namespace
+
+void SetPixelStorageFactory(PixelStorageFactory factory) { Factory() = std::move(factory); }
+
+bool TvxPixmap::SetSize(int width, int height, Pixel fill) {
+  storage_.reset();
+  bits_ = nullptr;
+  width_ = height_ = 0;
+  if (width <= 0 || height <= 0) return true;
+  if (width > kMaxSide || height > kMaxSide || int64_t{width} * height > kMaxPixels) return false;
+  std::unique_ptr<PixelStorage> storage;
+  if (Factory()) storage = Factory()(width, height);
+  if (!storage) storage = std::make_unique<HeapStorage>(static_cast<size_t>(width) * height);
+  storage_ = std::move(storage);
+  bits_ = storage_->Bits();
+  width_ = width;
+  height_ = height;
+  Fill(fill);
+  return true;
+}
+
+TvxPixmap::TvxPixmap(const TvxPixmap& other) { *this = other; }
+
+TvxPixmap& TvxPixmap::operator=(const TvxPixmap& other) {
+  if (this == &other) return *this;
+  SetSize(other.width_, other.height_);
+  if (!Empty()) std::memcpy(bits_, other.bits_, sizeof(Pixel) * width_ * static_cast<size_t>(height_));
+  return *this;
+}
+
+void TvxPixmap::Fill(Pixel p) {
+  if (!Empty()) std::fill_n(bits_, static_cast<size_t>(width_) * height_, p);
+}
+
+}  // namespace vx
