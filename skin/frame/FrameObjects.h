@@ -1,0 +1,118 @@
+// The frame objects of a skinned form (caption, caption buttons, animations,
+// user objects): the list built from the skin's object records, the effect of
+// BorderIcons on them, their default hints and their places for a window size.
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "FrameGeometry.h"
+#include "vxPixmap.h"
+
+namespace vx::frame {
+
+// The kind of an object record of the skin (its "type").
+enum class ObjectRecordKind {
+  UserObject,
+  Button,
+  StdButton,
+  MainMenuBarButton,
+  Caption,
+  Animate,
+  MenuItem,
+  MainMenuItem,
+  MainMenuBarItem,
+  Other,
+};
+
+// One frame-object record as loaded, reduced to what the frame rules need.
+struct FrameObjectRecord {
+  std::string name;
+  ObjectRecordKind kind = ObjectRecordKind::Other;
+  std::string hint;
+  std::string restorehint;
+  TvxStdCommand command = TvxStdCommand::cmdefault;  // std buttons and animates
+  bool skinrectinapicture = false;
+  Rect skinrect;
+  Rect activeskinrect;
+  Rect inactiveskinrect;
+  bool buttonstyle = false;  // animates
+  // The active mask picture (activemaskpictureindex), none when absent.
+  std::shared_ptr<const TvxPixmap> activeMask;
+};
+
+enum class ObjectKind { StdButton, Button, Caption, Animate, UserObject };
+
+struct FrameObject {
+  std::string IDName;
+  ObjectKind kind = ObjectKind::UserObject;
+  TvxStdCommand command = TvxStdCommand::cmdefault;
+  bool inPicture = false;
+  bool fromSkin = true;
+  bool buttonStyle = false;
+  Rect skinRect;
+  Rect activeRect;
+  Rect rect;  // window coordinates
+  bool Enabled = true;
+  bool Visible = true;
+  bool Active = false;
+  bool MouseIn = false;
+  bool Down = false;
+  double morph = 0;
+  std::string hint;         // shown now
+  std::string normalHint;   // std buttons
+  std::string restoreHint;
+  std::shared_ptr<const TvxPixmap> activeMask;
+
+  bool IsButton() const { return kind == ObjectKind::StdButton || kind == ObjectKind::Button; }
+  // Std buttons, and animates acting as buttons: the objects BorderIcons governs.
+  bool HasCommand() const { return kind == ObjectKind::StdButton || kind == ObjectKind::Animate; }
+  // The mask test at object coordinates: inside without a mask, else where the
+  // mask is black; outside the mask picture counts as outside.
+  bool MaskTest(int x, int y) const;
+};
+
+using FrameObjectList = std::vector<FrameObject>;
+
+// CreateFrameObjects: one object per record, in order; menu records and
+// anything of another kind are skipped.
+FrameObjectList CreateFrameObjects(const std::vector<FrameObjectRecord>& records);
+// CreateDefaultButtons: the six buttons of default mode.
+FrameObjectList CreateDefaultButtons();
+
+struct BorderIconOptions {
+  TvxBorderIcons icons = kDefaultBorderIcons;
+  bool hideCaptionButtons = false;
+  bool disableSystemMenu = false;
+  // OnActivateCustomObject: the visible value for a cmdefault object (unset:
+  // such objects are hidden).
+  std::function<bool(const std::string& idName)> activateCustomObject;
+};
+void ApplyBorderIcons(FrameObjectList& objects, const BorderIconOptions& options);
+
+// Default hints from the skin's resource strings (nullopt: that entry, or the
+// whole string list, is missing and the built-in text is used).
+using ResourceLookup = std::function<std::optional<std::string>(const std::string& key)>;
+void ApplyDefaultHints(FrameObjectList& objects, const ResourceLookup& resources);
+
+struct CaptionButtonOptions {
+  bool showIcon = false;
+  int smallIconWidth = 16, smallIconHeight = 16;  // SM_CXSMICON x SM_CYSMICON (or SM_CXSIZE ...)
+};
+
+// LayoutCaptionButtons in skin mode: maps frame-drawn objects with the window
+// and places the in-picture buttons along the buttons (or caption) area.
+void LayoutCaptionButtons(FrameObjectList& objects, const FrameSkin& skin, const FrameGeometry& geometry,
+                          const CaptionButtonOptions& options);
+
+// The default layout; returns the caption text area A.
+Rect LayoutDefaultButtons(FrameObjectList& objects, int width, const FrameOptions& frame,
+                          const CaptionButtonOptions& options);
+
+// The first caption object, -1 when there is none.
+int FirstCaptionIndex(const FrameObjectList& objects);
+
+}  // namespace vx::frame
