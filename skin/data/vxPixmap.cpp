@@ -25,6 +25,11 @@ PixelStorageFactory& Factory() {
 void SetPixelStorageFactory(PixelStorageFactory factory) { Factory() = std::move(factory); }
 
 bool TvxPixmap::SetSize(int width, int height, Pixel fill) {
+  if (width > 0 && height > 0 && width == width_ && height == height_) {
+    // Same size: keep the storage (redrawing at one size is the common case).
+    Fill(fill);
+    return true;
+  }
   storage_.reset();
   bits_ = nullptr;
   width_ = height_ = 0;
@@ -51,7 +56,14 @@ TvxPixmap& TvxPixmap::operator=(const TvxPixmap& other) {
 }
 
 void TvxPixmap::Fill(Pixel p) {
-  if (!Empty()) std::fill_n(bits_, static_cast<size_t>(width_) * height_, p);
+  if (Empty()) return;
+  const size_t count = static_cast<size_t>(width_) * height_;
+  if ((p & 0xFF) * 0x01010101u == p) {
+    std::memset(bits_, p & 0xFF, count * sizeof(Pixel));  // the usual 0 and white
+    return;
+  }
+  std::fill_n(bits_, width_, p);
+  for (int y = 1; y < height_; ++y) std::memcpy(Row(y), bits_, sizeof(Pixel) * width_);
 }
 
 }  // namespace vx
