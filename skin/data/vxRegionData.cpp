@@ -1,0 +1,88 @@
+#include "vxRegionData.h"
+
+#include <cstring>
+
+namespace vx {
+namespace {
+
+void Put32(uint8_t* p, uint32_t v) {
+  p[0] = static_cast<uint8_t>(v);
+  p[1] = static_cast<uint8_t>(v >> 8);
+  p[2] = static_cast<uint8_t>(v >> 16);
+  p[3] = static_cast<uint8_t>(v >> 24);
+}
+uint32_t Get32(const uint8_t* p) {
+  return uint32_t{p[0]} | (uint32_t{p[1]} << 8) | (uint32_t{p[2]} << 16) | (uint32_t{p[3]} << 24);
+}
+void PutRect(uint8_t* p, const PixRect& r) {
+  Put32(p, static_cast<uint32_t>(r.left));
+  Put32(p + 4, static_cast<uint32_t>(r.top));
+  Put32(p + 8, static_cast<uint32_t>(r.right));
+  Put32(p + 12, static_cast<uint32_t>(r.bottom));
+}
+PixRect GetRect(const uint8_t* p) {
+  return {static_cast<int32_t>(Get32(p)), static_cast<int32_t>(Get32(p + 4)), static_cast<int32_t>(Get32(p + 8)),
+          static_cast<int32_t>(Get32(p + 12))};
+}
+
+void PutHeader(RegionData& data, size_t count, const PixRect& bounds) {
+  uint8_t* h = data.data();
+  Put32(h, kRegionHeaderSize);
+  Put32(h + 4, 1);
+  Put32(h + 8, static_cast<uint32_t>(count));
+  Put32(h + 12, 0);
+  PutRect(h + 16, bounds);
+}
+
+}  // namespace
+
+RegionData MaskToRegionData(const TvxPixmap& mask, int dxIn, int dyIn) {
+  RegionData data;
+  if (mask.Empty()) return data;
+  const int dx = ClampToLimit(dxIn), dy = ClampToLimit(dyIn);
+  const int w = mask.Width(), h = mask.Height();
+  data.resize(kRegionHeaderSize);
+  size_t count = 0;
+  for (int y = 0; y < h; ++y) {
+    const Pixel* row = mask.Row(y);
+    int x = 0;
+    while (x < w) {
+      while (x < w && (row[x] & 0xFFFFFFu) != 0) ++x;
+      if (x == w) break;
+      const int x0 = x;
+      while (x < w && (row[x] & 0xFFFFFFu) == 0) ++x;
+      const size_t at = data.size();
+      data.resize(at + kRegionRectSize);  // grows geometrically: no cap on the count
+      PutRect(data.data() + at, {x0 + dx, y + dy, x + dx, y + 1 + dy});
+      ++count;
+    }
+  }
+  PutHeader(data, count, {dx, dy, dx + w, dy + h});
+  return data;
+}
+
+RegionData RegionDataFromRects(const std::vector<PixRect>& rects, const PixRect& bounds) {
+  RegionData data(kRegionHeaderSize + kRegionRectSize * rects.size());
+  PutHeader(data, rects.size(), bounds);
+  for (size_t i = 0; i < rects.size(); ++i) PutRect(data.data() + kRegionHeaderSize + kRegionRectSize * i, rects[i]);
+  return data;
+}
+
+std::optional<std::vector<PixRect>> RegionDataRects(const RegionData& data) {
+  if (data.size() < kRegionHeaderSize) return std::nullopt;
+  const uint8_t* h = data.data();
+  const uint64_t count = Get32(h + 8);
+  if (Get32(h) != kRegionHeaderSize || Get32(h + 4) != 1 ||
+      data.size() != kRegionHeaderSize + kRegionRectSize * count)
+    return std::nullopt;
+  std::vector<PixRect> rects(count);
+  for (size_t i = 0; i < count; ++i) rects[i] = GetRect(h + kRegionHeaderSize + kRegionRectSize * i);
+  return rects;
+}
+
+PixRect RegionDataBounds(const RegionData& data) {
+  if (data.size() < kRegionHeaderSize) return {};
+  return GetRect(data.data() + 16);
+}
+
+}  // namespace vx
