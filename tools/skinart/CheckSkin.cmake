@@ -1,0 +1,22 @@
+# Regenerates the program's skin into a scratch folder and fails when any file
+# differs from the committed resources/skin: the folder must always be what
+# the generator draws (run `skinart resources/skin` after changing it).
+file(REMOVE_RECURSE ${OUT})
+file(MAKE_DIRECTORY ${OUT})
+execute_process(COMMAND ${SKINART} ${OUT} RESULT_VARIABLE rc)
+if(NOT rc EQUAL 0)
+  message(FATAL_ERROR "skinart failed (${rc})")
+endif()
+file(GLOB generated RELATIVE ${OUT} ${OUT}/*)
+file(GLOB committed RELATIVE ${SKIN} ${SKIN}/*.bmp ${SKIN}/*.ini)
+list(SORT generated)
+list(SORT committed)
+if(NOT generated STREQUAL committed)
+  message(FATAL_ERROR "file lists differ:\n generated: ${generated}\n committed: ${committed}")
+endif()
+foreach(f IN LISTS generated)
+  execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files ${OUT}/${f} ${SKIN}/${f} RESULT_VARIABLE diff)
+  if(NOT diff EQUAL 0)
+    message(FATAL_ERROR "${f} differs from what skinart draws")
+  endif()
+endforeach()
