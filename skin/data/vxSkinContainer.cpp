@@ -22,17 +22,22 @@ class PixelBudget {
   int64_t spent_ = 0;
 };
 
-void ReadPicture(TvxByteReader& r, ByteSpan all, bool decode, PixelBudget& budget, TvxContainerPicture& out) {
+// Only the layout: pixels are decoded once every header has been checked and
+// the whole container is known to fit the budget.
+void ReadPicture(TvxByteReader& r, PixelBudget& budget, TvxContainerPicture& out) {
   out.offset = r.Position();
   out.info = ReadBmpLayout(r, TvxBmpSource::Container);
   out.present = true;
   budget.Spend(out.info);
-  if (decode) out.picture = DecodeBmp(all.subspan(out.offset, out.info.totalBytes), out.info);
 }
 
-void ReadFlaggedPicture(TvxByteReader& r, ByteSpan all, bool decode, PixelBudget& budget, TvxContainerPicture& out) {
+void ReadFlaggedPicture(TvxByteReader& r, PixelBudget& budget, TvxContainerPicture& out) {
   if (r.ReadByte() != 0) return;  // any non-zero flag: absent, nothing follows
-  ReadPicture(r, all, decode, budget, out);
+  ReadPicture(r, budget, out);
+}
+
+void Decode(ByteSpan all, TvxContainerPicture& p) {
+  if (p.present) p.picture = DecodeBmp(all.subspan(p.offset, p.info.totalBytes), p.info);
 }
 
 void PutFlaggedPicture(Bytes& out, const Bytes& bmp) {
@@ -49,23 +54,29 @@ TvxSkinContainer ReadSkinContainer(ByteSpan container, bool decode) {
   c.version = r.ReadI32();
   if (c.version >= 4) throw EvxSkinError("unsupported skin container version " + std::to_string(c.version));
   PixelBudget budget;
-  ReadFlaggedPicture(r, container, decode, budget, c.main);
-  ReadFlaggedPicture(r, container, decode, budget, c.inactive);
-  ReadFlaggedPicture(r, container, decode, budget, c.mask);
+  ReadFlaggedPicture(r, budget, c.main);
+  ReadFlaggedPicture(r, budget, c.inactive);
+  ReadFlaggedPicture(r, budget, c.mask);
   if (c.version == 2) {
     TvxContainerPicture dropped;
-    ReadFlaggedPicture(r, container, false, budget, dropped);
-    ReadFlaggedPicture(r, container, false, budget, dropped);
+    ReadFlaggedPicture(r, budget, dropped);
+    ReadFlaggedPicture(r, budget, dropped);
   }
   const int32_t count = r.ReadI32();
   if (count > 0) {
     if (uint64_t(count) * kMinBmpBytes > r.Remaining())
       throw EvxStreamError("picture count " + std::to_string(count) + " does not fit in the container");
     c.pictures.resize(size_t(count));
-    for (auto& p : c.pictures) ReadPicture(r, container, decode, budget, p);
+    for (auto& p : c.pictures) ReadPicture(r, budget, p);
   }
   ByteSpan text = r.Rest();
   c.definition.assign(text.begin(), text.end());
+  if (decode) {
+    Decode(container, c.main);
+    Decode(container, c.inactive);
+    Decode(container, c.mask);
+    for (auto& p : c.pictures) Decode(container, p);
+  }
   return c;
 }
 
