@@ -4,22 +4,46 @@
 
 #include <algorithm>
 #include <climits>
+#include <cstdlib>
 
 namespace vx {
+
+namespace {
+
+// Output space that grows with realloc: large blocks are remapped rather than
+// copied, and nothing is zero-filled, so hitting the ceiling stays cheap.
+class GrowBuffer {
+ public:
+  ~GrowBuffer() { std::free(data_); }
+  bool Reserve(size_t size) {
+    void* p = std::realloc(data_, size);
+    if (!p) return false;
+    data_ = static_cast<uint8_t*>(p);
+    size_ = size;
+    return true;
+  }
+  uint8_t* data() { return data_; }
+  size_t size() const { return size_; }
+
+ private:
+  uint8_t* data_ = nullptr;
+  size_t size_ = 0;
+};
+
+}  // namespace
 
 Bytes InflateSkin(ByteSpan compressed, size_t limit) {
   z_stream z{};
   if (inflateInit(&z) != Z_OK) throw EvxCompressionError("compression error");
-  Bytes out;
+  GrowBuffer out;
   // The stored skin shrinks about thirty-fold; start near that and double.
-  out.resize(std::min(limit, std::max<size_t>(4096, compressed.size() * 32)));
+  bool ok = out.Reserve(std::min(limit, std::max<size_t>(4096, compressed.size() * 32)));
   size_t produced = 0;
   size_t consumed = 0;
   int rc = Z_OK;
-  while (rc != Z_STREAM_END) {
+  while (ok && rc != Z_STREAM_END) {
     if (produced == out.size()) {
-      if (out.size() >= limit) break;
-      out.resize(std::min(limit, out.size() * 2));
+      if (out.size() >= limit || !out.Reserve(std::min(limit, out.size() * 2))) break;
     }
     const size_t inChunk = std::min<size_t>(compressed.size() - consumed, UINT_MAX);
     const size_t outChunk = std::min<size_t>(out.size() - produced, UINT_MAX);
@@ -35,8 +59,7 @@ Bytes InflateSkin(ByteSpan compressed, size_t limit) {
   }
   inflateEnd(&z);
   if (rc != Z_STREAM_END) throw EvxCompressionError("compression error");
-  out.resize(produced);
-  return out;
+  return Bytes(out.data(), out.data() + produced);
 }
 
 Bytes DeflateSkin(ByteSpan raw) {

@@ -1,0 +1,58 @@
+#!/bin/sh
+# skinpack end to end: build a skin folder, inspect, dump and unpack it, and
+# refuse every hostile file with one line on stderr, a non-zero exit, inside
+# a 256 MiB address-space limit and without hanging.
+# usage: skinpack_cli_test.sh SKINPACK SKIN_FIXTURES WORKDIR
+set -u
+skinpack=$1
+fixtures=$2
+work=$3
+rm -rf "$work" && mkdir -p "$work" || exit 1
+"$fixtures" "$work" || { echo "fixture generation failed"; exit 1; }
+fail=0
+check() { if ! eval "$2"; then echo "FAIL: $1"; fail=1; fi; }
+
+"$skinpack" build "$work/skin/definition.ini" -o "$work/test.skn" >"$work/build.out" 2>"$work/build.err"
+check "build succeeds" '[ $? -eq 0 ]'
+check "build reports progress" 'grep -q "reading mask.bmp" "$work/build.err"'
+
+"$skinpack" info "$work/test.skn" >"$work/info.out" 2>&1
+check "info succeeds" '[ $? -eq 0 ]'
+for line in "version: 3" "main-picture: 285x210" "inactive-picture: 0x0" "mask: 285x210" "pictures: 2" \
+            "picture\[0\]: 44x44 4" "picture\[1\]: 17x15 1" "sections: 14" "objects: 2" "controls: 7" \
+            "control: button button" "control: hupdown updown" "object: caption caption"; do
+  check "info prints '$line'" 'grep -q "^$line\$" "$work/info.out"'
+done
+check "controls listed in entry order" '[ "$(grep "^control:" "$work/info.out" | head -3 | cut -d" " -f2 | tr "\n" " ")" = "button toolpanel toolbutton " ]'
+
+"$skinpack" dump "$work/test.skn" caption >"$work/dump.out" 2>&1
+check "dump succeeds" '[ $? -eq 0 ]'
+check "dump prints the section header" 'head -1 "$work/dump.out" | grep -q "^\[caption\]"'
+check "dump writes keys back" 'grep -q "^skinrect=5,4,280,20" "$work/dump.out" && grep -q "^morphkind=mkpush" "$work/dump.out" && grep -q "^hint=Title" "$work/dump.out"'
+"$skinpack" dump "$work/test.skn" nosuchrecord >/dev/null 2>"$work/dump.err"
+check "dump of an unknown record fails" '[ $? -ne 0 ] && [ $(wc -l <"$work/dump.err") -eq 1 ]'
+
+"$skinpack" unpack "$work/test.skn" "$work/unpacked" >/dev/null 2>&1
+check "unpack succeeds" '[ $? -eq 0 ]'
+check "unpack writes the definition" 'cmp -s "$work/unpacked/definition.ini" "$work/skin/definition.ini"'
+check "unpack writes the pictures" '[ -f "$work/unpacked/main.bmp" ] && [ -f "$work/unpacked/mask.bmp" ] && [ -f "$work/unpacked/b.bmp" ]'
+"$skinpack" build "$work/unpacked/definition.ini" -o "$work/again.skn" >/dev/null 2>&1
+check "an unpacked skin builds to the same file" 'cmp -s "$work/test.skn" "$work/again.skn"'
+
+"$skinpack" >/dev/null 2>&1
+check "no arguments is a usage error" '[ $? -eq 2 ]'
+
+for f in "$work"/hostile/*.skn; do
+  name=$(basename "$f")
+  ( ulimit -v 262144; timeout 20 "$skinpack" info "$f" ) >"$work/$name.out" 2>"$work/$name.err"
+  rc=$?
+  check "$name: refused (exit $rc)" '[ $rc -ne 0 ] && [ $rc -ne 124 ] && [ $rc -lt 128 ]'
+  check "$name: one line on stderr" '[ $(wc -l <"$work/$name.err") -eq 1 ] && grep -q "^skinpack: " "$work/$name.err"'
+  check "$name: nothing on stdout" '[ ! -s "$work/$name.out" ]'
+done
+# Absurd list counts are cut to the entries that exist: the skin still loads.
+( ulimit -v 262144; timeout 20 "$skinpack" info "$work/odd/list-count.skn" ) >"$work/list-count.out" 2>&1
+check "a list count of 2^31-1 loads the entries present" '[ $? -eq 0 ] && grep -q "^controls: 1$" "$work/list-count.out"'
+
+[ $fail -eq 0 ] && echo "skinpack end to end: all checks passed"
+exit $fail

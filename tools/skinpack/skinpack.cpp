@@ -1,0 +1,216 @@
+// skinpack: builds, inspects and takes apart compressed skin files.
+//
+//   skinpack build DIR/definition.ini -o FILE   pack a skin folder (compressed skin file)
+//   skinpack info FILE [--raw]                  load a skin and summarise it (--raw: FILE is
+//                                               a bare zlib stream, as a form carries it)
+//   skinpack dump FILE NAME [--raw]             one record's keys, written back by the record
+//   skinpack unpack FILE DIR [--raw]            the definition text and every picture as BMP
+//
+// Every failure is one line on stderr and a non-zero exit: skin files come
+// from anywhere, and authors need to see what is wrong with theirs.
+#include <cctype>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "vxSkinContainer.h"
+#include "vxSkinData.h"
+#include "vxSkinZlib.h"
+#include "vxStoredSkin.h"
+
+namespace fs = std::filesystem;
+using namespace vx;
+
+namespace {
+
+class UsageError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+constexpr const char* kUsage =
+    "usage: skinpack build DIR/definition.ini -o FILE | info FILE [--raw] | dump FILE NAME [--raw] | "
+    "unpack FILE DIR [--raw]";
+
+void WriteFile(const fs::path& file, ByteSpan bytes) {
+  std::ofstream out(file, std::ios::binary | std::ios::trunc);
+  if (!out || !out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size())))
+    throw EvxStreamError("cannot write file " + file.string());
+}
+
+// The stored skin in FILE: a compressed skin file, or with --raw the zlib stream alone.
+TvxCompressedStoredSkin LoadStoredSkin(const fs::path& file, bool raw) {
+  TvxCompressedStoredSkin skin;
+  Bytes bytes = ReadFileBytes(file, kMaxCompressedSkinFileBytes + 8);
+  if (raw) {
+    skin.SetCompressedData(std::move(bytes));
+  } else {
+    TvxByteReader r(bytes);
+    const int32_t version = r.ReadI32();
+    if (version > 3) throw EvxSkinError("unsupported compressed skin stream version " + std::to_string(version));
+    skin.LoadFromStream(bytes);
+  }
+  if (skin.IsEmpty()) throw EvxSkinError("the file holds no compressed skin bytes");
+  return skin;
+}
+
+std::string Size(const TvxPixmap& p) { return std::to_string(p.Width()) + "x" + std::to_string(p.Height()); }
+
+int Build(const std::vector<std::string>& args) {
+  if (args.size() != 3 || args[1] != "-o") throw UsageError(kUsage);
+  const fs::path definition = fs::u8path(args[0]);
+  const fs::path output = fs::u8path(args[2]);
+  size_t files = 0;
+  Bytes container = BuildSkinContainer(definition, [&](const std::string& name) {
+    std::fprintf(stderr, "skinpack: reading %s\n", name.c_str());
+    ++files;
+  });
+  Bytes compressed = DeflateSkin(container);
+  WriteFile(output, MakeCompressedSkinStream(compressed));
+  std::printf("built %s: %zu pictures, container %zu bytes, compressed %zu bytes\n", output.string().c_str(), files,
+              container.size(), compressed.size());
+  return 0;
+}
+
+int Info(const std::vector<std::string>& args, bool raw) {
+  if (args.size() != 1) throw UsageError(kUsage);
+  TvxCompressedStoredSkin skin = LoadStoredSkin(fs::u8path(args[0]), raw);
+  TvxSkinData data;
+  data.LoadCompressedStoredSkin(skin);
+  const TvxSkinLoadFacts& f = data.LoadFacts();
+  std::printf("version: %d\n", f.containerVersion);
+  std::printf("container-bytes: %zu\n", f.containerBytes);
+  std::printf("main-picture: %s\n", Size(data.MainPicture).c_str());
+  std::printf("inactive-picture: %s\n", Size(data.InactivePicture).c_str());
+  std::printf("mask: %s\n", Size(data.MaskPicture).c_str());
+  std::printf("pictures: %zu\n", data.PictureList.size());
+  for (size_t i = 0; i < data.PictureList.size(); ++i)
+    std::printf("picture[%zu]: %s %d\n", i, Size(data.PictureList[i]).c_str(), f.pictureBitCounts[i]);
+  std::printf("sections: %zu\n", f.sectionCount);
+  std::printf("objects: %zu\n", data.ObjectRecords.size());
+  std::printf("controls: %zu\n", data.ControlRecords.size());
+  for (const auto& r : data.ControlRecords) std::printf("control: %s %s\n", r->Name.c_str(), r->TypeName.c_str());
+  for (const auto& r : data.ObjectRecords) std::printf("object: %s %s\n", r->Name.c_str(), r->TypeName.c_str());
+  return 0;
+}
+
+int Dump(const std::vector<std::string>& args, bool raw) {
+  if (args.size() != 2) throw UsageError(kUsage);
+  TvxCompressedStoredSkin skin = LoadStoredSkin(fs::u8path(args[0]), raw);
+  TvxSkinData data;
+  data.LoadCompressedStoredSkin(skin);
+  const std::string& name = args[1];
+  const TvxSkinRecord* record = data.ControlRecord(data.GetControlIndex(name));
+  if (!record) record = data.ObjectRecord(data.GetObjectIndex(name));
+  for (const TvxSkinRecord* w : {&data.FormInfo(), &data.PopupWindow(), &data.LayerFrame(), &data.HintWindow()})
+    if (!record && w->Name == name) record = w;
+  TvxSkinIni out;
+  if (record) {
+    record->SaveToIni(out, record->Name);
+    if (out.SectionCount() == 0) out.WriteString(record->Name, "", "");  // a record without keys still shows its header
+  } else if (name == "SKINCOLORS") {
+    data.SkinColors.SaveToIni(out);
+  } else {
+    throw EvxSkinError("the skin has no record named " + name);
+  }
+  std::string text = out.ToText();
+  std::fwrite(text.data(), 1, text.size(), stdout);
+  return 0;
+}
+
+// Picture names come from the skin, which may be hostile: only plain file
+// names are used as they stand, anything else gets a name of our own.
+bool PlainFileName(const std::string& name) {
+  if (name.empty() || name.size() > 100 || name[0] == '.') return false;
+  for (char c : name)
+    if (!(std::isalnum(static_cast<unsigned char>(c)) || c == '.' || c == '_' || c == '-' || c == ' ')) return false;
+  return true;
+}
+
+int Unpack(const std::vector<std::string>& args, bool raw) {
+  if (args.size() != 2) throw UsageError(kUsage);
+  TvxCompressedStoredSkin skin = LoadStoredSkin(fs::u8path(args[0]), raw);
+  const Bytes inflated = skin.Decompress();
+  const TvxSkinContainer c = ReadSkinContainer(inflated, false);
+  const TvxSkinIni ini = TvxSkinIni::Parse(c.definition);
+  const fs::path dir = fs::u8path(args[1]);
+  std::error_code ec;
+  fs::create_directories(dir, ec);
+  if (!fs::is_directory(dir)) throw EvxStreamError("cannot create folder " + dir.string());
+
+  std::set<std::string> used = {"definition.ini"};
+  size_t written = 0;
+  auto put = [&](const TvxContainerPicture& p, std::string name, const std::string& fallback) {
+    if (!p.present) return;
+    if (!PlainFileName(name) || used.count(name)) {
+      if (!name.empty()) std::fprintf(stderr, "skinpack: picture \"%s\" written as %s\n", name.c_str(), fallback.c_str());
+      name = fallback;
+    }
+    used.insert(name);
+    WriteFile(dir / name, NormalizeBmp(ByteSpan(inflated).subspan(p.offset, p.info.totalBytes), p.info));
+    ++written;
+  };
+  put(c.main, ini.ReadString("PICTURES", "picture", ""), "picture.bmp");
+  put(c.inactive, ini.ReadString("PICTURES", "inactivepicture", ""), "inactivepicture.bmp");
+  put(c.mask, ini.ReadString("PICTURES", "mask", ""), "mask.bmp");
+  for (size_t i = 0; i < c.pictures.size(); ++i)
+    put(c.pictures[i], ini.ReadString("PICTURES", std::to_string(i), ""), "picture" + std::to_string(i) + ".bmp");
+  WriteFile(dir / "definition.ini", ByteSpan(reinterpret_cast<const uint8_t*>(c.definition.data()), c.definition.size()));
+  std::printf("unpacked %zu pictures and definition.ini into %s\n", written, dir.string().c_str());
+  return 0;
+}
+
+int Run(std::vector<std::string> args) {
+  if (args.empty()) throw UsageError(kUsage);
+  const std::string command = args[0];
+  args.erase(args.begin());
+  bool raw = false;
+  for (auto it = args.begin(); it != args.end();) {
+    if (*it == "--raw") {
+      raw = true;
+      it = args.erase(it);
+    } else {
+      ++it;
+    }
+  }
+  if (command == "build") return Build(args);
+  if (command == "info") return Info(args, raw);
+  if (command == "dump") return Dump(args, raw);
+  if (command == "unpack") return Unpack(args, raw);
+  throw UsageError(kUsage);
+}
+
+int Main(std::vector<std::string> args) {
+  try {
+    return Run(std::move(args));
+  } catch (const UsageError& e) {
+    std::fprintf(stderr, "%s\n", e.what());
+    return 2;
+  } catch (const std::bad_alloc&) {
+    std::fprintf(stderr, "skinpack: out of memory\n");
+    return 1;
+  } catch (const std::exception& e) {
+    std::fprintf(stderr, "skinpack: %s\n", e.what());
+    return 1;
+  }
+}
+
+}  // namespace
+
+#ifdef _WIN32
+// Wide arguments, so file names in any script reach the file system intact.
+int wmain(int argc, wchar_t** argv) {
+  std::vector<std::string> args;
+  for (int i = 1; i < argc; ++i) {
+    std::u8string u8 = fs::path(argv[i]).u8string();
+    args.emplace_back(u8.begin(), u8.end());
+  }
+  return Main(std::move(args));
+}
+#else
+int main(int argc, char** argv) { return Main(std::vector<std::string>(argv + 1, argv + argc)); }
+#endif
