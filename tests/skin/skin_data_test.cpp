@@ -62,9 +62,13 @@ TEST_F(SkinDataTest, LoadFillsTheModelAndAnnouncesThreeMessagesToEachForm) {
   EXPECT_EQ(a.lastWParam, reinterpret_cast<uintptr_t>(&data));
   EXPECT_EQ(a.lastLParam, 1000);
   for (const auto& h : log) {
-    if (h.msg == WM_SKIN_BEFORE_CHANGE) EXPECT_TRUE(h.empty && h.changing);
-    if (h.msg == WM_SKIN_CHANGED) EXPECT_TRUE(!h.empty && h.changing);
-    if (h.msg == WM_SKIN_AFTER_CHANGE) EXPECT_TRUE(!h.empty && !h.changing);
+    if (h.msg == WM_SKIN_BEFORE_CHANGE) {
+      EXPECT_TRUE(h.empty && h.changing);
+    } else if (h.msg == WM_SKIN_CHANGED) {
+      EXPECT_TRUE(!h.empty && h.changing);
+    } else {
+      EXPECT_TRUE(!h.empty && !h.changing);
+    }
   }
 
   EXPECT_EQ(data.MainPicture.Width(), 28);
@@ -125,7 +129,9 @@ TEST_F(SkinDataTest, FailedLoadsClearTheSkinAndReturnFormsToTheirDefaultLook) {
     for (const char* f : {"A", "B", "C"})
       EXPECT_EQ(MessagesOf(f), (std::vector<unsigned>{1225, 1226, 1227})) << f;
     for (const auto& h : log)
-      if (h.msg != WM_SKIN_BEFORE_CHANGE) EXPECT_TRUE(h.empty && !h.changing);
+      if (h.msg != WM_SKIN_BEFORE_CHANGE) {
+        EXPECT_TRUE(h.empty && !h.changing);
+      }
   }
 
   // A stored skin without bytes changes nothing and says nothing.
