@@ -459,11 +459,7 @@ void WriteControls(Definition& d, const Art& art, std::vector<std::string>& entr
   auto toolPanel = [&](const std::string& img) {
     return panel(px, x[img], 3) + Values{{"stretcheffect", "1"}};
   };
-  auto toolButton = [&]() {
-    return buttonKeys(pk, k["toolbutton.normal"], k["toolbutton.hot"], k["toolbutton.down"],
-                      k["toolbutton.disabled"], 5) +
-           Values{};
-  };
+
   auto tab = [&](Rgb inactiveText) -> Values {
     return {{"pictureindex", pk},
             {"skinrect", RectText(k["tab.frame"])},
@@ -495,21 +491,26 @@ void WriteControls(Definition& d, const Art& art, std::vector<std::string>& entr
   };
 
   // The button's images are quoted figures: the four states stacked at the right of picture 4.
+  // Replaces the value of a key already in the list.
+  auto set = [](Values v, const Values& changes) {
+    for (const auto& [key, value] : changes)
+      for (auto& kv : v)
+        if (kv.first == key) kv.second = value;
+    return v;
+  };
+  auto toolButton = [&]() {
+    return set(buttonKeys(pk, k["toolbutton.normal"], k["toolbutton.hot"], k["toolbutton.down"],
+                          k["toolbutton.disabled"], 5),
+               {{"lefttoppoint", "5,11"}, {"righttoppoint", "20,12"}, {"clientrect", "2,2,23,24"}});
+  };
+  // Ends of 3 and 5 pixels; the bottom points stay unset (three-part drawing).
   add("button", "button",
-      buttonKeys(pk, k["button.normal"], k["button.hot"], k["button.down"], k["button.disabled"], 3) +
-          Values{});
+      set(buttonKeys(pk, k["button.normal"], k["button.hot"], k["button.down"], k["button.disabled"], 3),
+          {{"lefttoppoint", "3,9"}, {"righttoppoint", "73,13"}}));
   add("toolpanel", "panel", toolPanel("toolpanel"));
-  {
-    Values tb = toolButton();
-    // The tool button's ends are 5 pixels: points 5,11 and 20,12; its caption
-    // is laid out in a client area 20 pixels high.
-    for (auto& [key, value] : tb) {
-      if (key == "lefttoppoint") value = "5,11";
-      if (key == "righttoppoint") value = "20,12";
-      if (key == "clientrect") value = "2,2,23,24";
-    }
-    add("toolbutton", "button", tb);
-  }
+  // Ends of 5 pixels; the caption is laid out in a client area 22 pixels high.
+  add("toolbutton", "button",
+      toolButton());
   add("checkbox", "checkradio", check(false));
   add("gauge", "gauge", gauge(false, false));
   add("vgauge", "gauge", gauge(true, false));
@@ -700,7 +701,7 @@ void WriteControls(Definition& d, const Art& art, std::vector<std::string>& entr
   add("statusspinedit", "spinedit", spin());
   add("statuscombobox", "combobox", combo());
   add("resizetoolpanel", "panel", toolPanel("toolpanel"));
-  add("resizetoolbutton", "button", toolButton());
+  add("resizetoolbutton", "button", toolButton());  // the same images as the tool button
   add("combobutton", "button", xb("combobutton", 3));
   add("vtracktoolbutton", "button", xb("vtrack", 3, false));
   add("htracktoolbutton", "button", xb("htrack", 3, false));
