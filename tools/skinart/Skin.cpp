@@ -287,10 +287,10 @@ void WriteControls(Definition& d, const Art& art, std::vector<std::string>& entr
     Values v = {{"pictureindex", px},
                 {"skinrect", RectText(img)},
                 {"lefttoppoint", vertical ? "9,4" : "4,9"},
-                {"righttoppoint", vertical ? "10,4" : PointText(img.w() - 4, 10)},
+                {"righttoppoint", vertical ? "0,0" : PointText(img.w() - 4, 10)},
                 {"leftbottompoint", vertical ? PointText(9, img.h() - 4) : "0,0"},
-                {"rightbottompoint", vertical ? PointText(10, img.h() - 4) : "0,0"},
                 {"clientrect", RectText(Box{2, 2, img.w() - 2, img.h() - 2})},
+                {"stretcheffect", "1"},
                 {"progressarea", RectText(Box{2, 2, img.w() - 2, img.h() - 2})},
                 {"progressrect", RectText(x[g + ".progress"])},
                 {"beginoffset", "2"},
@@ -312,9 +312,10 @@ void WriteControls(Definition& d, const Art& art, std::vector<std::string>& entr
     return {{"pictureindex", px},
             {"skinrect", RectText(img)},
             {"lefttoppoint", vertical ? "8,17" : "17,8"},
-            {"righttoppoint", vertical ? "9,17" : PointText(img.w() - 17, 9)},
+            {"righttoppoint", vertical ? "0,0" : PointText(img.w() - 17, 9)},
             {"leftbottompoint", vertical ? PointText(8, img.h() - 17) : "0,0"},
-            {"rightbottompoint", vertical ? PointText(9, img.h() - 17) : "0,0"},
+            {"clientrect", vertical ? RectText(Box{0, 17, 17, img.h() - 17}) : RectText(Box{17, 0, img.w() - 17, 17})},
+            {"stretcheffect", "1"},
             {"trackarea", vertical ? RectText(Box{0, 17, 17, img.h() - 17}) : RectText(Box{17, 0, img.w() - 17, 17})},
             {"upbuttonrect", Area(fwd)},
             {"activeupbuttonrect", RectText(x[upName + ".hot"])},
@@ -491,11 +492,14 @@ void WriteControls(Definition& d, const Art& art, std::vector<std::string>& entr
   };
 
   // The button's images are quoted figures: the four states stacked at the right of picture 4.
-  // Replaces the value of a key already in the list.
+  // Sets keys: replaces the value of a key already in the list, adds the others.
   auto set = [](Values v, const Values& changes) {
-    for (const auto& [key, value] : changes)
+    for (const auto& [key, value] : changes) {
+      bool found = false;
       for (auto& kv : v)
-        if (kv.first == key) kv.second = value;
+        if (kv.first == key) kv.second = value, found = true;
+      if (!found) v.emplace_back(key, value);
+    }
     return v;
   };
   auto toolButton = [&]() {
@@ -523,9 +527,10 @@ void WriteControls(Definition& d, const Art& art, std::vector<std::string>& entr
     return {{"pictureindex", px},
             {"skinrect", RectText(b)},
             {"lefttoppoint", vertical ? "12,6" : "6,12"},
-            {"righttoppoint", vertical ? "13,6" : PointText(b.w() - 6, 13)},
+            {"righttoppoint", vertical ? "0,0" : PointText(b.w() - 6, 13)},
             {"leftbottompoint", vertical ? PointText(12, b.h() - 6) : "0,0"},
-            {"rightbottompoint", vertical ? PointText(13, b.h() - 6) : "0,0"},
+            {"clientrect", vertical ? RectText(Box{0, 6, 24, b.h() - 6}) : RectText(Box{6, 0, b.w() - 6, 24})},
+            {"stretcheffect", "1"},
             {"trackarea", vertical ? RectText(Box{0, 6, 24, b.h() - 6}) : RectText(Box{6, 0, b.w() - 6, 24})},
             {"buttonrect", RectText(x[t + ".thumb"])},
             {"activebuttonrect", RectText(x[t + ".thumb.hot"])},
@@ -587,7 +592,8 @@ void WriteControls(Definition& d, const Art& art, std::vector<std::string>& entr
   add("statuspanel", "label",
       label("statuspanel", pal::text) + Values{});
   add("statusbar", "panel",
-      panel(px, x["statusbar"], 2) + Values{{"gripperrect", RectText(x["statusbar.grip"])},
+      set(panel(px, x["statusbar"], 2),
+          {{"stretcheffect", "1"}, {"leftstretch", "1"}, {"rightstretch", "1"}}) + Values{{"gripperrect", RectText(x["statusbar.grip"])},
                                             {"grippertransparent", "1"},
                                             {"grippertransparentcolor", Col(pal::key)}});
   add("buttonedit", "edit", edit(true));

@@ -5,6 +5,7 @@
 //                                               a bare zlib stream, as a form carries it)
 //   skinpack dump FILE NAME [--raw]             one record's keys, written back by the record
 //   skinpack unpack FILE DIR [--raw]            the definition text and every picture as BMP
+//   skinpack render FILE NAME W H OUT.bmp [--raw]  a control record's normal image at W x H
 //
 // Every failure is one line on stderr and a non-zero exit: skin files come
 // from anywhere, and authors need to see what is wrong with theirs.
@@ -17,6 +18,8 @@
 #include <string>
 #include <vector>
 
+#include "SkinRender.h"
+#include "vxBmpCodec.h"
 #include "vxSkinContainer.h"
 #include "vxSkinData.h"
 #include "vxSkinZlib.h"
@@ -34,7 +37,7 @@ class UsageError : public std::runtime_error {
 
 constexpr const char* kUsage =
     "usage: skinpack build DIR/definition.ini -o FILE | info FILE [--raw] | dump FILE NAME [--raw] | "
-    "unpack FILE DIR [--raw]";
+    "unpack FILE DIR [--raw] | render FILE NAME W H OUT.bmp [--raw]";
 
 void WriteFile(const fs::path& file, ByteSpan bytes) {
   std::ofstream out(file, std::ios::binary | std::ios::trunc);
@@ -164,6 +167,30 @@ int Unpack(const std::vector<std::string>& args, bool raw) {
   return 0;
 }
 
+int Render(const std::vector<std::string>& args, bool raw) {
+  if (args.size() != 5) throw UsageError(kUsage);
+  int size[2];
+  for (int i = 0; i < 2; ++i) {
+    int32_t v = 0;
+    if (!TryStrToInt(args[2 + i], v) || v < 1 || v > kMaxRenderSide)
+      throw UsageError("skinpack render: width and height must be 1 to " + std::to_string(kMaxRenderSide));
+    size[i] = v;
+  }
+  TvxCompressedStoredSkin skin = LoadStoredSkin(fs::u8path(args[0]), raw);
+  TvxSkinData data;
+  data.LoadCompressedStoredSkin(skin);
+  const auto* record = dynamic_cast<const TvxDataSkinCustomControl*>(data.FindControl(args[1]));
+  if (!record) {
+    if (data.FindControl(args[1])) throw EvxSkinError(args[1] + " is not drawn by the custom-control rules");
+    throw EvxSkinError("the skin has no control record named " + args[1]);
+  }
+  TvxRenderResult r = RenderControlRecord(data, *record, size[0], size[1]);
+  WriteFile(fs::u8path(args[4]), EncodeBmp(r.image, 24));
+  std::printf("rendered %s at %dx%d (sizing mode %d)\n", args[1].c_str(), r.image.Width(), r.image.Height(),
+              r.sizingMode);
+  return 0;
+}
+
 int Run(std::vector<std::string> args) {
   if (args.empty()) throw UsageError(kUsage);
   const std::string command = args[0];
@@ -181,6 +208,7 @@ int Run(std::vector<std::string> args) {
   if (command == "info") return Info(args, raw);
   if (command == "dump") return Dump(args, raw);
   if (command == "unpack") return Unpack(args, raw);
+  if (command == "render") return Render(args, raw);
   throw UsageError(kUsage);
 }
 
