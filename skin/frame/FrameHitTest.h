@@ -4,15 +4,15 @@
 #pragma once
 
 #include "FrameObjects.h"
+#include "vxBorderStrips.h"
 
 namespace vx::frame {
 
 // The four strips cut from the mask picture for the current size (held by the
-// frame for hit-testing): top is W x M.Top at (0,0), bottom at (0, M.Bottom),
-// left at (0, M.Top), right at (M.Right, M.Top). Black pixels are inside.
-struct MaskStrips {
-  TvxPixmap top, bottom, left, right;
-};
+// frame for hit-testing, see CutFrameMaskStrips): top is W x M.Top at (0,0),
+// bottom at (0, M.Bottom), left at (0, M.Top), right at (M.Right, M.Top).
+// Black pixels are inside.
+using MaskStrips = BorderStrips;
 
 struct HitTestState {
   bool rolledUp = false;
