@@ -225,4 +225,16 @@ Point MagneticSnap(int left, int top, int width, int height, const Rect& r, int 
   return {left, top};
 }
 
+Rect MovingRect(const MovingInput& in, MagneticState& state) {
+  if (in.maximized) return in.current;
+  if (!in.magnetic) return in.proposed;
+  const int w = in.current.Width(), h = in.current.Height();
+  const Point p = MagneticSnap(in.proposed.Left, in.proposed.Top, w, h, in.area, in.magneticSize, in.pointer, state);
+  return RectOfSize(p.X, p.Y, w, h);
+}
+
+SizingSize SizingProposal(const Rect& proposed, int minFrameWidth, int minFrameHeight) {
+  return {std::max(proposed.Width(), minFrameWidth), std::max(proposed.Height(), minFrameHeight)};
+}
+
 }  // namespace vx::frame

@@ -113,4 +113,24 @@ struct MagneticState {
 Point MagneticSnap(int left, int top, int width, int height, const Rect& area, int m, Point pointer,
                    MagneticState& state);
 
+// WM_MOVING: the rectangle a drag may take. A maximized window stays where it
+// is; with Magnetic on the proposed left and top snap to `area`.
+struct MovingInput {
+  Rect proposed;
+  Rect current;            // the form's bounds
+  bool maximized = false;  // frame window state (not an MDI child)
+  bool magnetic = false;
+  int magneticSize = 5;
+  Rect area;               // the work area of the window's monitor
+  Point pointer;
+};
+Rect MovingRect(const MovingInput& in, MagneticState& state);
+
+// WM_SIZING with full-window drag: the size the frame lays itself out for,
+// never below the minimum frame size.
+struct SizingSize {
+  int width, height;
+};
+SizingSize SizingProposal(const Rect& proposed, int minFrameWidth, int minFrameHeight);
+
 }  // namespace vx::frame

@@ -245,5 +245,26 @@ TEST(Magnetic, SnapsAtFourPixelsHoldsThenFollowsWithTheSnapOffset) {
   EXPECT_EQ(b.left, 20);
 }
 
+TEST(Moving, MaximizedWindowsArePinnedAndMagneticOnesSnap) {
+  MagneticState state;
+  MovingInput in;
+  in.current = RectOfSize(0, 0, 1280, 984);
+  in.proposed = RectOfSize(40, 30, 1280, 984);
+  in.maximized = true;
+  EXPECT_EQ(MovingRect(in, state), in.current);
+  in.maximized = false;
+  EXPECT_EQ(MovingRect(in, state), in.proposed);
+  in.magnetic = true;
+  in.area = {0, 0, 1280, 984};
+  in.current = RectOfSize(100, 100, 200, 29);
+  in.proposed = RectOfSize(3, 500, 200, 29);
+  EXPECT_EQ(MovingRect(in, state), RectOfSize(0, 500, 200, 29));
+  EXPECT_TRUE(state.stuckLeft);
+
+  const SizingSize s = SizingProposal({0, 0, 150, 10}, 200, 29);
+  EXPECT_EQ(s.width, 200);
+  EXPECT_EQ(s.height, 29);
+}
+
 }  // namespace
 }  // namespace vx::frame
