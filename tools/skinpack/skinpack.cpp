@@ -6,6 +6,10 @@
 //   skinpack dump FILE NAME [--raw]             one record's keys, written back by the record
 //   skinpack unpack FILE DIR [--raw]            the definition text and every picture as BMP
 //   skinpack render FILE NAME W H OUT.bmp [--raw]  a control record's normal image at W x H
+//   skinpack frame FILE W H [--icons LIST] [--raw]  client area, caption and frame objects
+//                                               of a W x H window (LIST: minimize,maximize,
+//                                               sysmenu,rollup,tray; default minimize,rollup)
+//   skinpack hittest FILE W H X Y [--icons LIST] [--raw]  the hit-test code of a point
 //
 // Every failure is one line on stderr and a non-zero exit: skin files come
 // from anywhere, and authors need to see what is wrong with theirs.
@@ -18,6 +22,7 @@
 #include <string>
 #include <vector>
 
+#include "FramePreview.h"
 #include "SkinRender.h"
 #include "vxBmpCodec.h"
 #include "vxSkinContainer.h"
@@ -37,7 +42,8 @@ class UsageError : public std::runtime_error {
 
 constexpr const char* kUsage =
     "usage: skinpack build DIR/definition.ini -o FILE | info FILE [--raw] | dump FILE NAME [--raw] | "
-    "unpack FILE DIR [--raw] | render FILE NAME W H OUT.bmp [--raw]";
+    "unpack FILE DIR [--raw] | render FILE NAME W H OUT.bmp [--raw] | frame FILE W H [--icons LIST] [--raw] | "
+    "hittest FILE W H X Y [--icons LIST] [--raw]";
 
 void WriteFile(const fs::path& file, ByteSpan bytes) {
   std::ofstream out(file, std::ios::binary | std::ios::trunc);
@@ -191,6 +197,58 @@ int Render(const std::vector<std::string>& args, bool raw) {
   return 0;
 }
 
+// --icons LIST, taken out of the arguments; the program's forms by default.
+frame::TvxBorderIcons TakeIcons(std::vector<std::string>& args) {
+  frame::TvxBorderIcons icons = frame::kProgramBorderIcons;
+  for (auto it = args.begin(); it != args.end(); ++it) {
+    if (*it != "--icons") continue;
+    if (it + 1 == args.end()) throw UsageError("skinpack: --icons needs a list");
+    auto parsed = frame::ParseBorderIcons(*(it + 1));
+    if (!parsed) throw UsageError("skinpack: --icons takes minimize,maximize,sysmenu,rollup,tray");
+    icons = *parsed;
+    args.erase(it, it + 2);
+    break;
+  }
+  return icons;
+}
+
+// W H (and X Y) of the frame previews.
+std::vector<int> Numbers(const std::vector<std::string>& args, size_t from, size_t count, int low, int high,
+                         const char* what) {
+  std::vector<int> values;
+  for (size_t i = from; i < from + count; ++i) {
+    int32_t v = 0;
+    if (!TryStrToInt(args[i], v) || v < low || v > high)
+      throw UsageError(std::string("skinpack: ") + what + " must be " + std::to_string(low) + " to " +
+                       std::to_string(high));
+    values.push_back(v);
+  }
+  return values;
+}
+
+int Frame(std::vector<std::string> args, bool raw) {
+  const frame::TvxBorderIcons icons = TakeIcons(args);
+  if (args.size() != 3) throw UsageError(kUsage);
+  const std::vector<int> size = Numbers(args, 1, 2, 1, kMaxRenderSide, "width and height");
+  TvxSkinData data;
+  data.LoadCompressedStoredSkin(LoadStoredSkin(fs::u8path(args[0]), raw));
+  if (data.Empty()) throw EvxSkinError("the skin is empty");
+  frame::PrintFramePreview(stdout, data, size[0], size[1], icons);
+  return 0;
+}
+
+int HitTest(std::vector<std::string> args, bool raw) {
+  const frame::TvxBorderIcons icons = TakeIcons(args);
+  if (args.size() != 5) throw UsageError(kUsage);
+  const std::vector<int> size = Numbers(args, 1, 2, 1, kMaxRenderSide, "width and height");
+  const std::vector<int> point = Numbers(args, 3, 2, -kMaxRenderSide, kMaxRenderSide, "x and y");
+  TvxSkinData data;
+  data.LoadCompressedStoredSkin(LoadStoredSkin(fs::u8path(args[0]), raw));
+  if (data.Empty()) throw EvxSkinError("the skin is empty");
+  std::printf("%s\n", frame::HitCodeName(frame::FrameHitTestPreview(data, size[0], size[1], point[0], point[1], icons)));
+  return 0;
+}
+
 int Run(std::vector<std::string> args) {
   if (args.empty()) throw UsageError(kUsage);
   const std::string command = args[0];
@@ -209,6 +267,8 @@ int Run(std::vector<std::string> args) {
   if (command == "dump") return Dump(args, raw);
   if (command == "unpack") return Unpack(args, raw);
   if (command == "render") return Render(args, raw);
+  if (command == "frame") return Frame(args, raw);
+  if (command == "hittest") return HitTest(args, raw);
   throw UsageError(kUsage);
 }
 

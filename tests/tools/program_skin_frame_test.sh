@@ -1,0 +1,66 @@
+#!/usr/bin/env bash
+# The frame rules on the skin built into the program, as `skinpack frame` and
+# `skinpack hittest` show them: the main window and the dialog at their design
+# sizes, the caption bar, and the hit-test codes around the main window.
+#
+# Usage: program_skin_frame_test.sh SKINPACK PACKED_SKIN
+set -u
+skinpack=$1
+skin=$2
+failures=0
+
+fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+expect_line() {  # expect_line TEXT LINE
+  grep -qxF -- "$2" <<<"$1" || fail "missing line: $2"
+}
+
+form1=$("$skinpack" frame "$skin" 883 708) || { echo "skinpack frame failed"; exit 1; }
+for line in "client 3,26,880,705" "caption 5,3,878,20" "min 200x29" \
+    "object closebutton 861,3,878,18 visible=1 enabled=1" "object minbutton 839,3,856,18 visible=1 enabled=1" \
+    "object caption 5,4,839,20 visible=1 enabled=1"; do
+  expect_line "$form1" "$line"
+done
+grep -q "^object maxbutton .* visible=0 enabled=0$" <<<"$form1" || fail "maximize button shown"
+grep -q "^object sysmenubutton .* visible=0 enabled=0$" <<<"$form1" || fail "system-menu button shown"
+
+form4=$("$skinpack" frame "$skin" 540 329)
+expect_line "$form4" "client 3,26,537,326"
+expect_line "$form4" "object closebutton 518,3,535,18 visible=1 enabled=1"
+expect_line "$form4" "object minbutton 496,3,513,18 visible=1 enabled=1"
+
+# The caption bar of a minimized dialog: no client height left.
+bar=$("$skinpack" frame "$skin" 200 29)
+expect_line "$bar" "client 3,26,197,26"
+expect_line "$bar" "object closebutton 178,3,195,18 visible=1 enabled=1"
+
+# With maximize allowed the buttons close up to the left.
+icons=$("$skinpack" frame "$skin" 883 708 --icons minimize,maximize)
+expect_line "$icons" "object maxbutton 839,3,856,18 visible=1 enabled=1"
+expect_line "$icons" "object minbutton 817,3,834,18 visible=1 enabled=1"
+
+while read -r x y code; do
+  got=$("$skinpack" hittest "$skin" 883 708 "$x" "$y")
+  [ "$got" = "$code" ] || fail "hittest $x,$y: $got, expected $code"
+done <<'POINTS'
+0 300 HTLEFT
+2 300 HTLEFT
+3 300 HTCLIENT
+882 300 HTRIGHT
+400 0 HTTOP
+400 706 HTBOTTOM
+1 1 HTTOPLEFT
+881 1 HTTOPRIGHT
+1 706 HTBOTTOMLEFT
+881 706 HTBOTTOMRIGHT
+400 10 HTCAPTION
+870 10 HTOBJECT
+845 10 HTOBJECT
+400 300 HTCLIENT
+POINTS
+
+"$skinpack" frame "$skin" 0 708 >/dev/null 2>&1 && fail "a zero width was accepted"
+"$skinpack" hittest "$skin" 883 708 1 >/dev/null 2>&1 && fail "a missing coordinate was accepted"
+"$skinpack" frame "$skin" 883 708 --icons close >/dev/null 2>&1 && fail "an unknown icon was accepted"
+
+[ "$failures" = 0 ] && echo "program skin frame: all checks passed"
+exit $((failures > 0))

@@ -1,0 +1,77 @@
+#include "FramePreview.h"
+
+#include <sstream>
+
+#include "FrameMask.h"
+#include "FrameRecords.h"
+#include "FrameSizeLimits.h"
+
+namespace vx::frame {
+namespace {
+
+std::string Str(const Rect& r) {
+  return std::to_string(r.Left) + "," + std::to_string(r.Top) + "," + std::to_string(r.Right) + "," +
+         std::to_string(r.Bottom);
+}
+
+// A monitor large enough that the tool's answers never depend on the screen.
+const MonitorRects kBigMonitor{{0, 0, 32767, 32767}, {0, 0, 32767, 32767}};
+
+struct Preview {
+  FrameSkin skin;
+  FrameOptions options;
+  FrameGeometry geometry;
+  FrameObjectList objects;
+
+  Preview(const TvxSkinData& data, int w, int h, TvxBorderIcons icons) {
+    skin = FrameSkinFromSkinData(data);
+    geometry = UpdateFrameGeometry(skin, w, h);
+    objects = CreateFrameObjects(ObjectRecordsFromSkinData(data));
+    BorderIconOptions bi;
+    bi.icons = icons;
+    ApplyBorderIcons(objects, bi);
+    LayoutCaptionButtons(objects, skin, geometry, {});
+  }
+};
+
+}  // namespace
+
+std::optional<TvxBorderIcons> ParseBorderIcons(const std::string& list) {
+  TvxBorderIcons icons = 0;
+  std::stringstream in(list);
+  std::string name;
+  while (std::getline(in, name, ',')) {
+    if (name == "minimize") icons |= biMinimize;
+    else if (name == "maximize") icons |= biMaximize;
+    else if (name == "sysmenu") icons |= biSystemMenu;
+    else if (name == "rollup") icons |= biRollUp;
+    else if (name == "tray") icons |= biMinimizeToTray;
+    else if (!name.empty()) return std::nullopt;
+  }
+  return icons;
+}
+
+void PrintFramePreview(std::FILE* out, const TvxSkinData& data, int w, int h, TvxBorderIcons icons) {
+  const Preview p(data, w, h, icons);
+  std::fprintf(out, "client %s\n", Str(CalcClientRect({0, 0, w, h}, p.skin, p.options)).c_str());
+  std::fprintf(out, "caption %s\n", Str(p.geometry.caption).c_str());
+  std::fprintf(out, "min %dx%d\n", MinFrameWidth(p.skin, p.options, kBigMonitor, {}),
+               MinFrameHeight(p.skin, p.options, kBigMonitor, {}));
+  for (const FrameObject& o : p.objects)
+    std::fprintf(out, "object %s %s visible=%d enabled=%d\n", o.IDName.c_str(), Str(o.rect).c_str(),
+                 o.Visible ? 1 : 0, o.Enabled ? 1 : 0);
+}
+
+HitCode FrameHitTestPreview(const TvxSkinData& data, int w, int h, int x, int y, TvxBorderIcons icons) {
+  const Preview p(data, w, h, icons);
+  const MaskStrips strips = CutFrameMaskStrips(data.MaskPicture, p.skin, p.geometry);
+  HitTestInput in;
+  in.skin = &p.skin;
+  in.options = &p.options;
+  in.geometry = &p.geometry;
+  in.objects = &p.objects;
+  in.strips = p.skin.hasMask ? &strips : nullptr;
+  return HitTestFrame(in, x, y, w, h);
+}
+
+}  // namespace vx::frame
