@@ -396,6 +396,38 @@ TEST_F(ProgramSkin, TheMaskCutsRoundedCornersOnlyInsideTheOuterRing) {
     for (int y = 0; y < 3; ++y) ASSERT_EQ(inside(x, y), inside(9, y));
 }
 
+TEST_F(ProgramSkin, PopupAndHintMasksRoundTheirCorners) {
+  auto& popup = dynamic_cast<TvxDataSkinPopupWindow&>(data_->PopupWindow());
+  auto& hint = dynamic_cast<TvxDataSkinHintWindow&>(data_->HintWindow());
+  for (int index : {popup.maskpictureindex, hint.maskpictureindex}) {
+    const TvxPixmap* mask = data_->Picture(index);
+    ASSERT_NE(mask, nullptr);
+    auto inside = [&](int x, int y) { return (mask->At(x, y) & 0xFFFFFF) == 0; };
+    const int w = mask->Width(), h = mask->Height();
+    EXPECT_FALSE(inside(0, 0) || inside(w - 1, 0) || inside(0, h - 1) || inside(w - 1, h - 1)) << index;
+    EXPECT_TRUE(inside(w / 2, 0) && inside(0, h / 2) && inside(w / 2, h / 2)) << index;
+  }
+}
+
+// Check images are drawn with their bottom-left pixel's colour transparent:
+// that pixel must be a key colour the box and the mark never use.
+TEST_F(ProgramSkin, CheckImagesKeepTheirKeyColourOutOfTheGlyph) {
+  auto& check = Control<TvxDataSkinCheckRadioControl>("checkbox");
+  const TvxPixmap* picture = data_->Picture(check.pictureindex);
+  ASSERT_NE(picture, nullptr);
+  for (TvxRect r : {check.checkimagerect, check.uncheckimagerect, check.activecheckimagerect,
+                    check.activeuncheckimagerect}) {
+    const Pixel key = picture->At(r.Left, r.Bottom - 1) & 0xFFFFFF;
+    int keyed = 0;
+    for (int y = r.Top; y < r.Bottom; ++y)
+      for (int x = r.Left; x < r.Right; ++x) keyed += (picture->At(x, y) & 0xFFFFFF) == key;
+    EXPECT_NE(picture->At(r.Left + r.Width() / 2, r.Top + r.Height() / 2) & 0xFFFFFF, key);
+    EXPECT_NE(picture->At(r.Left + 2, r.Top + r.Height() / 2) & 0xFFFFFF, key);  // the box's left edge
+    // Only the one-pixel margin around the box and its rounded corners are transparent.
+    EXPECT_LE(keyed, 2 * (r.Width() + r.Height()) - 4 + 8);
+  }
+}
+
 TEST_F(ProgramSkin, TheFramesEdgeBandsAreUniformAlongTheirLength) {
   const TvxPixmap& p = data_->MainPicture;
   for (int y = 0; y < 27; ++y)
