@@ -1,0 +1,126 @@
+// Timers on the user-interface thread, and the process's GDI and USER object
+// counts around making and freeing many windowed controls.
+#include <winternl.h>
+
+#include "tkStdCtrls.h"
+#include "tkTimer.h"
+#include "win_support.h"
+
+using namespace tk;
+using tktest::ToolkitTest;
+
+namespace {
+
+TEST_F(ToolkitTest, TimersFireOnTheUserInterfaceThread) {
+  DWORD ui = GetCurrentThreadId();
+  TTimer t(nullptr);
+  int fired = 0;
+  bool otherThread = false;
+  t.SetInterval(10);
+  t.SetOnTimer([&](TObject* sender) {
+    EXPECT_EQ(sender, &t);
+    otherThread |= GetCurrentThreadId() != ui;
+    ++fired;
+  });
+  EXPECT_TRUE(PumpUntil([&] { return fired >= 3; }));
+  EXPECT_FALSE(otherThread);
+  t.SetEnabled(false);
+  int stopped = fired;
+  Pump(60);
+  EXPECT_EQ(fired, stopped);
+
+  // A timer freed by its own handler goes quietly.
+  auto* once = new TTimer(nullptr);
+  bool ran = false;
+  once->SetInterval(5);
+  once->SetOnTimer([&](TObject*) {
+    ran = true;
+    once->Free();
+  });
+  EXPECT_TRUE(PumpUntil([&] { return ran; }));
+  Pump(30);
+
+  // An exception in a timer handler goes to the application.
+  TTimer bad(nullptr);
+  bad.SetInterval(5);
+  bad.SetOnTimer([&](TObject*) {
+    bad.SetEnabled(false);
+    throw std::runtime_error("timer broke");
+  });
+  EXPECT_TRUE(PumpUntil([&] { return !boxes.empty(); }));
+  EXPECT_EQ(boxes[0], L"timer broke.");
+}
+
+// GDI objects of this process: the platform's count where it keeps one; Wine
+// does not, so the shared GDI handle table (reached through the process
+// environment block, where both keep it) is counted instead.
+int GdiObjects() {
+  DWORD n = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
+  if (n) return static_cast<int>(n);
+  struct Entry {
+    uint64_t object;
+    uint32_t owner;
+    uint16_t unique;
+    uint8_t type;
+    uint8_t flags;
+    uint64_t user;
+  };
+  auto* peb = reinterpret_cast<char*>(NtCurrentTeb()->ProcessEnvironmentBlock);
+  auto* table = *reinterpret_cast<Entry**>(peb + (sizeof(void*) == 8 ? 0xF8 : 0x94));
+  if (!table) return -1;
+  int count = 0;
+  for (int i = 0; i < 65536; ++i)
+    if (table[i].type) ++count;
+  return count;
+}
+
+BOOL CALLBACK CountWindow(HWND h, LPARAM lp) {
+  ++*reinterpret_cast<int*>(lp);
+  EnumChildWindows(h, CountWindow, lp);
+  return TRUE;
+}
+
+// USER objects: the platform's count, or under Wine the windows of this thread.
+int UserObjects() {
+  DWORD n = GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS);
+  if (n) return static_cast<int>(n);
+  int count = 0;
+  EnumThreadWindows(GetCurrentThreadId(), CountWindow, reinterpret_cast<LPARAM>(&count));
+  return count;
+}
+
+TEST_F(ToolkitTest, AThousandWindowedControlsGiveBackEveryObject) {
+  TForm* f = nullptr;
+  app->CreateForm(f);
+  f->SetBounds(0, 0, 400, 300);
+  f->Show();
+  auto makeAndFree = [&](int n) {
+    std::vector<TWinControl*> made;
+    for (int i = 0; i < n; ++i) {
+      TWinControl* c = (i % 2) ? static_cast<TWinControl*>(new TEdit(f))
+                               : static_cast<TWinControl*>(new TPanel(f));
+      c->SetParent(f);
+      c->SetBounds(i % 300, i % 200, 30, 20);
+      c->HandleNeeded();
+      made.push_back(c);
+    }
+    f->Repaint();  // fonts, brushes and paint-time objects come into being
+    Pump(50);
+    int during = UserObjects();
+    for (TWinControl* c : made) c->Free();
+    Pump(50);
+    return during;
+  };
+  // Classes get registered and the platform fills its caches of window DCs
+  // (Wine keeps a few dozen); after that the counts must come back exactly.
+  makeAndFree(200);
+  int gdi0 = GdiObjects(), user0 = UserObjects();
+  ASSERT_GT(gdi0, 0);
+  ASSERT_GT(user0, 0);
+  int userDuring = makeAndFree(1000);
+  EXPECT_GE(userDuring, user0 + 1000) << "the windows were really there";
+  EXPECT_EQ(GdiObjects(), gdi0);
+  EXPECT_EQ(UserObjects(), user0);
+}
+
+}  // namespace

@@ -1,0 +1,56 @@
+// Shared pieces of the toolkit's Wine tests: an application per test whose
+// message boxes are recorded instead of shown, and bounded message pumping
+// (a test never waits for input that will not come).
+#pragma once
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "tkForms.h"
+
+namespace tktest {
+
+class ToolkitTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    app = new tk::TApplication();
+    app->MessageBoxHook = [this](const std::wstring& text, const std::wstring&, unsigned) {
+      boxes.push_back(text);
+      return IDOK;
+    };
+  }
+  void TearDown() override { delete app; }
+
+  // Handles messages until `done` holds or `ms` milliseconds have passed;
+  // returns whether `done` held.
+  bool PumpUntil(const std::function<bool()>& done, int ms = 3000) {
+    ULONGLONG end = GetTickCount64() + ms;
+    while (!done()) {
+      if (GetTickCount64() > end) return false;
+      app->ProcessMessages();
+      if (!done()) MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT);
+    }
+    return true;
+  }
+  void Pump(int ms) {
+    PumpUntil([] { return false; }, ms);
+  }
+
+  tk::TApplication* app = nullptr;
+  std::vector<std::wstring> boxes;
+};
+
+inline tk::TRect WindowBoundsInParent(HWND h) {
+  RECT r;
+  GetWindowRect(h, &r);
+  HWND p = GetParent(h);
+  if (p && (GetWindowLongPtrW(h, GWL_STYLE) & WS_CHILD))
+    MapWindowPoints(HWND_DESKTOP, p, reinterpret_cast<POINT*>(&r), 2);
+  return {r.left, r.top, r.right, r.bottom};
+}
+
+}  // namespace tktest

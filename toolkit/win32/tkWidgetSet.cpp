@@ -1,0 +1,202 @@
+// Window classes, the toolkit's window procedure and the mouse bookkeeping.
+//
+// Every toolkit window has ControlWindowProc as its window procedure. It finds
+// the control through a window property (set at the first message, before
+// CreateWindowEx returns, via the control being created) and hands the message
+// to the control's WindowProc chain. Exceptions never cross the platform's
+// frames: they end here, in the application's exception handling.
+#include "tkWidgetSet.h"
+
+#include <map>
+#include <set>
+
+#include "tkForms.h"
+
+namespace tk {
+namespace {
+
+constexpr wchar_t kControlProp[] = L"tk.control";
+thread_local TWinControl* g_creating = nullptr;
+std::map<std::wstring, WNDPROC>& SystemProcs() {
+  static std::map<std::wstring, WNDPROC> procs;
+  return procs;
+}
+std::set<std::wstring>& Registered() {
+  static std::set<std::wstring> names;
+  return names;
+}
+TControl* g_capture = nullptr;
+TControl* g_mouse = nullptr;
+
+WNDPROC DefaultProcOf(HWND h) {
+  wchar_t name[256];
+  if (GetClassNameW(h, name, 256)) {
+    auto it = SystemProcs().find(name);
+    if (it != SystemProcs().end()) return it->second;
+  }
+  return DefWindowProcW;
+}
+
+}  // namespace
+
+LRESULT CALLBACK ControlWindowProc(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
+  auto* c = static_cast<TWinControl*>(GetPropW(h, kControlProp));
+  if (!c && g_creating) {
+    c = g_creating;
+    g_creating = nullptr;
+    SetPropW(h, kControlProp, c);
+    c->handle_ = h;
+  }
+  if (!c) return CallWindowProcW(DefaultProcOf(h), h, msg, wp, lp);
+  TMessage m{msg, wp, lp, 0};
+  try {
+    c->WindowProc(m);
+  } catch (...) {
+    HandleException(c);
+  }
+  if (msg == WM_NCDESTROY) {
+    RemovePropW(h, kControlProp);
+    if (c->handle_ == h) c->handle_ = nullptr;
+  }
+  return m.Result;
+}
+
+TWinControl* FindControl(HWND window) {
+  if (!window) return nullptr;
+  // Only windows of this thread carry our controls.
+  if (GetWindowThreadProcessId(window, nullptr) != GetCurrentThreadId()) return nullptr;
+  return static_cast<TWinControl*>(GetPropW(window, kControlProp));
+}
+
+TControl* FindDragTarget(TPoint screen, bool allowDisabled) {
+  POINT p{screen.X, screen.Y};
+  TWinControl* w = FindControl(WindowFromPoint(p));
+  if (!w) return nullptr;
+  TPoint local = w->ScreenToClient(screen);
+  TControl* g = w->ControlAtPos(local, allowDisabled);
+  return g ? g : w;
+}
+
+void HandleException(TObject* sender) {
+  if (Application) {
+    Application->HandleException(sender);
+  } else {
+    OutputDebugStringW(L"Unhandled exception in a message handler (no application)\n");
+  }
+}
+
+namespace ws {
+
+HINSTANCE Instance() { return GetModuleHandleW(nullptr); }
+
+HWND CreateControlWindow(TWinControl* control, const TCreateParams& p, WNDPROC* defProc) {
+  const std::wstring& name = p.WinClassName;
+  if (!Registered().count(name)) {
+    WNDCLASSW wc{};
+    if (!p.SystemClassName.empty()) {
+      if (!GetClassInfoW(nullptr, p.SystemClassName.c_str(), &wc))
+        throw EInvalidOperation("Unknown window class");
+      SystemProcs()[name] = wc.lpfnWndProc;
+    } else {
+      wc.style = p.ClassStyle;
+      wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    }
+    wc.lpfnWndProc = ControlWindowProc;
+    wc.hInstance = Instance();
+    wc.lpszClassName = name.c_str();
+    if (!RegisterClassW(&wc)) throw EInvalidOperation("Cannot register a window class");
+    Registered().insert(name);
+  }
+  auto it = SystemProcs().find(name);
+  *defProc = it != SystemProcs().end() ? it->second : DefWindowProcW;
+  g_creating = control;
+  HWND h = CreateWindowExW(p.ExStyle, name.c_str(), p.Caption.c_str(), p.Style, p.X, p.Y, p.Width,
+                           p.Height, p.WndParent, nullptr, Instance(), nullptr);
+  g_creating = nullptr;
+  return h;
+}
+
+TControl* CaptureControl() { return g_capture; }
+
+void SetCaptureControl(TControl* control) {
+  g_capture = control;
+  if (!control) {
+    ReleaseCapture();
+    return;
+  }
+  auto* w = dynamic_cast<TWinControl*>(control);
+  if (!w) w = control->Parent();
+  if (w) SetCapture(w->Handle());
+}
+
+void CaptureLost() { g_capture = nullptr; }
+
+TControl* MouseControl() { return g_mouse; }
+
+void SetMouseControl(TControl* control) {
+  if (control == g_mouse) return;
+  TControl* old = g_mouse;
+  g_mouse = control;
+  if (old) old->Perform(CM_MOUSELEAVE);
+  if (g_mouse == control && control) control->Perform(CM_MOUSEENTER);
+  if (Application) Application->HintMouseMessage(g_mouse);
+}
+
+void ForgetControl(TControl* control) {
+  if (g_capture == control) g_capture = nullptr;
+  if (g_mouse == control) g_mouse = nullptr;
+}
+
+// ---- the utility window ----
+
+namespace {
+
+std::map<UINT_PTR, UtilityHandler>& TimerHandlers() {
+  static std::map<UINT_PTR, UtilityHandler> handlers;
+  return handlers;
+}
+
+LRESULT CALLBACK UtilityProc(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
+  if (msg == WM_TIMER) {
+    auto it = TimerHandlers().find(wp);
+    if (it != TimerHandlers().end()) {
+      UtilityHandler handler = it->second;  // the handler may remove itself
+      try {
+        handler(msg, wp, lp);
+      } catch (...) {
+        HandleException(nullptr);
+      }
+    }
+    return 0;
+  }
+  return DefWindowProcW(h, msg, wp, lp);
+}
+
+}  // namespace
+
+HWND UtilityWindow() {
+  static HWND window = [] {
+    WNDCLASSW wc{};
+    wc.lpfnWndProc = UtilityProc;
+    wc.hInstance = Instance();
+    wc.lpszClassName = L"TkUtilityWindow";
+    RegisterClassW(&wc);
+    return CreateWindowExW(0, L"TkUtilityWindow", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                           Instance(), nullptr);
+  }();
+  return window;
+}
+
+void SetUtilityTimerHandler(UINT_PTR id, UtilityHandler handler) {
+  TimerHandlers()[id] = std::move(handler);
+}
+
+void RemoveUtilityTimerHandler(UINT_PTR id) { TimerHandlers().erase(id); }
+
+UINT_PTR NewTimerId() {
+  static UINT_PTR next = 1;
+  return next++;
+}
+
+}  // namespace ws
+}  // namespace tk

@@ -1,0 +1,39 @@
+// The toolkit's thin layer over the platform's windows: window classes, the
+// one window procedure every toolkit window has, and the mouse bookkeeping
+// (capture and the control under the pointer) that spans controls. The
+// control classes make their platform calls through here or directly where a
+// call is one line; window creation and message entry live only here.
+#pragma once
+
+#include <windows.h>
+
+#include "tkControls.h"
+
+namespace tk::ws {
+
+HINSTANCE Instance();
+// Creates the window for `control`; `defProc` receives the default handler
+// (the platform class's procedure for copies of platform classes).
+HWND CreateControlWindow(TWinControl* control, const TCreateParams& params, WNDPROC* defProc);
+
+// The control that has the mouse captured (a graphic control's messages come
+// through its parent's window) and the control under the pointer.
+TControl* CaptureControl();
+void SetCaptureControl(TControl* control);
+// The platform took the capture away (another window has it now).
+void CaptureLost();
+TControl* MouseControl();
+// Sends CM_MOUSELEAVE to the old and CM_MOUSEENTER to the new control.
+void SetMouseControl(TControl* control);
+// A control going away is forgotten by the bookkeeping.
+void ForgetControl(TControl* control);
+
+// The hidden message-only window timers and the application post to.
+HWND UtilityWindow();
+using UtilityHandler = std::function<void(UINT msg, WPARAM, LPARAM)>;
+// Registers a handler for WM_TIMER with id `id` on the utility window.
+void SetUtilityTimerHandler(UINT_PTR id, UtilityHandler handler);
+void RemoveUtilityTimerHandler(UINT_PTR id);
+UINT_PTR NewTimerId();
+
+}  // namespace tk::ws
