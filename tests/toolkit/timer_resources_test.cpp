@@ -90,21 +90,30 @@ int UserObjects() {
 }
 
 TEST_F(ToolkitTest, AThousandWindowedControlsGiveBackEveryObject) {
+  // The form has its window but is not shown yet, as a form being built is;
+  // every child gets its window at once.
   TForm* f = nullptr;
   app->CreateForm(f);
   f->SetBounds(0, 0, 400, 300);
-  f->Show();
+  f->HandleNeeded();
   auto makeAndFree = [&](int n) {
     std::vector<TWinControl*> made;
     for (int i = 0; i < n; ++i) {
       TWinControl* c = (i % 2) ? static_cast<TWinControl*>(new TEdit(f))
                                : static_cast<TWinControl*>(new TPanel(f));
-      c->SetParent(f);
       c->SetBounds(i % 300, i % 200, 30, 20);
-      c->HandleNeeded();
+      c->SetParent(f);
+      EXPECT_TRUE(c->HandleAllocated());
       made.push_back(c);
     }
-    f->Repaint();  // fonts, brushes and paint-time objects come into being
+    // Painting (off screen: the form is hidden) brings brushes and paint-time
+    // objects into being.
+    TBitmap off(40, 30);
+    auto dc = reinterpret_cast<uintptr_t>(off.Canvas().Handle());
+    for (TWinControl* c : made) {
+      c->Perform(WM_ERASEBKGND, dc, 0);
+      c->Perform(WM_PAINT, dc, 0);
+    }
     Pump(50);
     int during = UserObjects();
     for (TWinControl* c : made) c->Free();

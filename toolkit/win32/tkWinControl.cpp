@@ -87,7 +87,9 @@ void TWinControl::CreateHandle() {
   ControlState &= ~csCreating;
   SendMessageW(handle_, WM_SETFONT, reinterpret_cast<WPARAM>(Font().Handle()), 0);
   sentFont_ = Font().Handle();
-  if (parent_) UpdateZOrder();
+  // A new child window starts on top; only one with windowed siblings after
+  // it in the list needs moving down.
+  if (parent_ && parent_->controls_.back() != this) UpdateZOrder();
   for (TControl* c : std::vector<TControl*>(controls_))
     if (auto* w = dynamic_cast<TWinControl*>(c)) w->CreateHandle();
   CreateHandleDone();
