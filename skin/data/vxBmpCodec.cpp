@@ -121,7 +121,7 @@ TvxBmpInfo ReadBmpLayout(TvxByteReader& r, TvxBmpSource source) {
 
 TvxPixmap DecodeBmp(ByteSpan bmp, const TvxBmpInfo& info) {
   TvxPixmap pic;
-  if (!pic.SetSize(info.width, info.height)) Invalid("dimensions are too large");
+  if (!pic.Allocate(info.width, info.height)) Invalid("dimensions are too large");  // every pixel is written below
   Pixel palette[256] = {};
   const uint32_t usable = std::min<uint32_t>(info.paletteEntries, 256);
   for (uint32_t i = 0; i < usable && info.bitCount <= 8; ++i) {
@@ -150,9 +150,20 @@ TvxPixmap DecodeBmp(ByteSpan bmp, const TvxBmpInfo& info) {
           d[x] = MakePixel(red.Get(v), green.Get(v), blue.Get(v), alpha.Get(v));
         }
         break;
-      case 24:
-        for (int x = 0; x < w; ++x, s += 3) d[x] = s[0] | (s[1] << 8) | (uint32_t(s[2]) << 16);
+      case 24: {
+        int x = 0;
+        if constexpr (std::endian::native == std::endian::little) {
+          // Four bytes at a time while a fourth byte is there to read: the
+          // hot loop of a skin load.
+          for (; x + 1 < w; ++x, s += 3) {
+            uint32_t v;
+            std::memcpy(&v, s, 4);
+            d[x] = v & 0x00FFFFFFu;
+          }
+        }
+        for (; x < w; ++x, s += 3) d[x] = s[0] | (s[1] << 8) | (uint32_t(s[2]) << 16);
         break;
+      }
       case 32:
         if (info.compression == kBiRgb) {
           std::memcpy(d, s, size_t(w) * 4);  // blue, green, red, alpha: the pixel layout itself

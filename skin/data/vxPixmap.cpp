@@ -25,11 +25,14 @@ PixelStorageFactory& Factory() {
 void SetPixelStorageFactory(PixelStorageFactory factory) { Factory() = std::move(factory); }
 
 bool TvxPixmap::SetSize(int width, int height, Pixel fill) {
-  if (width > 0 && height > 0 && width == width_ && height == height_) {
-    // Same size: keep the storage (redrawing at one size is the common case).
-    Fill(fill);
-    return true;
-  }
+  if (!Allocate(width, height)) return false;
+  Fill(fill);
+  return true;
+}
+
+bool TvxPixmap::Allocate(int width, int height) {
+  // Same size: keep the storage (redrawing at one size is the common case).
+  if (width > 0 && height > 0 && width == width_ && height == height_) return true;
   storage_.reset();
   bits_ = nullptr;
   width_ = height_ = 0;
@@ -42,7 +45,6 @@ bool TvxPixmap::SetSize(int width, int height, Pixel fill) {
   bits_ = storage_->Bits();
   width_ = width;
   height_ = height;
-  Fill(fill);
   return true;
 }
 

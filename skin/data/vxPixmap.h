@@ -58,6 +58,9 @@ class TvxPixmap {
   // Reallocates to width × height, every pixel `fill`. Sizes of 0 or less give
   // an empty picture; sizes over the caps fail and leave the picture empty.
   bool SetSize(int width, int height, Pixel fill = 0);
+  // The same, but the pixels are left as the storage gives them: for a caller
+  // that writes every pixel at once (a decoder), saving a pass over memory.
+  bool Allocate(int width, int height);
   void Clear() { SetSize(0, 0); }
 
   int Width() const { return width_; }

@@ -4,6 +4,7 @@
 
 #include "vxSkinContainer.h"
 #include "vxSkinReaders.h"
+#include "vxSkinZlib.h"
 
 namespace vx {
 namespace {
@@ -97,8 +98,8 @@ void TvxSkinData::LoadCompressedStoredSkin(const TvxCompressedStoredSkin& skin) 
 void TvxSkinData::LoadContainer(const TvxCompressedStoredSkin& skin) {
   TvxSkinContainer container;
   {
-    Bytes inflated = skin.Decompress();
-    container = ReadSkinContainer(inflated);
+    TvxInflatedBytes inflated = InflateSkinBuffer(skin.CompressedData());
+    container = ReadSkinContainer(inflated.Span());
   }  // the inflated bytes go before the definition is parsed
   facts_ = {};
   facts_.containerVersion = container.version;

@@ -20,6 +20,12 @@ int CompareText(std::string_view a, std::string_view b) {
   return a.size() == b.size() ? 0 : (a.size() < b.size() ? -1 : 1);
 }
 
+uint32_t HashText(std::string_view s) {
+  uint32_t h = 2166136261u;
+  for (char c : s) h = (h ^ static_cast<unsigned char>(LowerAscii(c))) * 16777619u;
+  return h;
+}
+
 // "0", "17": the canonical decimal spelling a numbered key must have to match
 // the key its index is written as.
 bool CanonicalIndex(std::string_view key, int64_t& out) {
@@ -146,25 +152,63 @@ void TvxSkinIni::AddLine(std::string_view line) {
   sections_.back().lines.push_back(l);
 }
 
+template <class NameOf>
+void TvxSkinIni::BuildIndex(HashIndex& index, uint32_t count, NameOf nameOf) {
+  size_t size = 16;
+  while (size < size_t{count} * 2) size *= 2;
+  index.slots.assign(size, 0);
+  index.hashes.assign(size, 0);
+  const size_t mask = size - 1;
+  for (uint32_t i = 0; i < count; ++i) {
+    std::string_view name;
+    if (!nameOf(i, name)) continue;
+    const uint32_t h = HashText(name);
+    for (size_t slot = h & mask;; slot = (slot + 1) & mask) {
+      if (index.slots[slot] == 0) {
+        index.slots[slot] = i + 1;
+        index.hashes[slot] = h;
+        break;
+      }
+      std::string_view other;
+      nameOf(index.slots[slot] - 1, other);
+      if (index.hashes[slot] == h && SameTextAscii(other, name)) {
+        index.slots[slot] = i + 1;  // a later entry of the name replaces the earlier
+        break;
+      }
+    }
+  }
+}
+
+template <class NameOf>
+uint32_t TvxSkinIni::Lookup(const HashIndex& index, std::string_view name, NameOf nameOf) {
+  if (index.slots.empty()) return 0;
+  const size_t mask = index.slots.size() - 1;
+  const uint32_t h = HashText(name);
+  for (size_t slot = h & mask; index.slots[slot] != 0; slot = (slot + 1) & mask) {
+    if (index.hashes[slot] != h) continue;
+    std::string_view other;
+    nameOf(index.slots[slot] - 1, other);
+    if (SameTextAscii(other, name)) return index.slots[slot];
+  }
+  return 0;
+}
+
 void TvxSkinIni::IndexSections() const {
   if (sectionsIndexed_) return;
-  sortedSections_.resize(sections_.size());
-  for (uint32_t i = 0; i < sections_.size(); ++i) sortedSections_[i] = i;
-  std::stable_sort(sortedSections_.begin(), sortedSections_.end(), [this](uint32_t a, uint32_t b) {
-    return CompareText(View(sections_[a].name), View(sections_[b].name)) < 0;
+  BuildIndex(sectionIndex_, static_cast<uint32_t>(sections_.size()), [this](uint32_t i, std::string_view& n) {
+    n = View(sections_[i].name);
+    return true;
   });
   sectionsIndexed_ = true;
 }
 
 const TvxSkinIni::Section* TvxSkinIni::FindSection(std::string_view name) const {
   IndexSections();
-  // The last section of the name wins: the end of the equal run in a stable order.
-  auto it = std::upper_bound(sortedSections_.begin(), sortedSections_.end(), name, [this](std::string_view n, uint32_t s) {
-    return CompareText(n, View(sections_[s].name)) < 0;
+  const uint32_t found = Lookup(sectionIndex_, name, [this](uint32_t i, std::string_view& n) {
+    n = View(sections_[i].name);
+    return true;
   });
-  if (it == sortedSections_.begin()) return nullptr;
-  const Section& s = sections_[*(it - 1)];
-  return CompareText(View(s.name), name) == 0 ? &s : nullptr;
+  return found ? &sections_[found - 1] : nullptr;
 }
 
 TvxSkinIni::Section* TvxSkinIni::FindSection(std::string_view name) {
@@ -173,24 +217,20 @@ TvxSkinIni::Section* TvxSkinIni::FindSection(std::string_view name) {
 
 void TvxSkinIni::IndexSection(const Section& section) const {
   if (section.indexed) return;
-  section.sortedKeys.clear();
-  for (uint32_t i = 0; i < section.lines.size(); ++i)
-    if (section.lines[i].hasKey) section.sortedKeys.push_back(i);
-  std::stable_sort(section.sortedKeys.begin(), section.sortedKeys.end(), [&](uint32_t a, uint32_t b) {
-    return CompareText(View(section.lines[a].key), View(section.lines[b].key)) < 0;
+  BuildIndex(section.keys, static_cast<uint32_t>(section.lines.size()), [&](uint32_t i, std::string_view& n) {
+    n = View(section.lines[i].key);
+    return section.lines[i].hasKey;
   });
   section.indexed = true;
 }
 
 const TvxSkinIni::Line* TvxSkinIni::FindLine(const Section& section, std::string_view key) const {
   IndexSection(section);
-  const auto& keys = section.sortedKeys;
-  auto it = std::upper_bound(keys.begin(), keys.end(), key, [&](std::string_view k, uint32_t l) {
-    return CompareText(k, View(section.lines[l].key)) < 0;
+  const uint32_t found = Lookup(section.keys, key, [&](uint32_t i, std::string_view& n) {
+    n = View(section.lines[i].key);
+    return true;
   });
-  if (it == keys.begin()) return nullptr;
-  const Line& line = section.lines[*(it - 1)];
-  return CompareText(View(line.key), key) == 0 ? &line : nullptr;
+  return found ? &section.lines[found - 1] : nullptr;
 }
 
 bool TvxSkinIni::SectionExists(std::string_view section) const { return FindSection(section) != nullptr; }

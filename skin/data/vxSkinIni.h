@@ -6,8 +6,9 @@
 // "=" is kept as it stands but never matches a key.
 //
 // Lines are stored as offsets into one text arena, and each section builds a
-// sorted key index the first time it is searched, so a hostile definition
-// costs memory in proportion to its size and lookups stay logarithmic.
+// hash index of its keys the first time it is searched, so a hostile
+// definition costs memory in proportion to its size and a lookup costs one
+// hash of the key (a skin load makes thousands).
 #pragma once
 
 #include <cstdint>
@@ -69,10 +70,16 @@ class TvxSkinIni {
     Span value;
     bool hasKey = false;
   };
+  // Open addressing over case-folded hashes; a slot holds position + 1 of the
+  // last entry with that name (0: free).
+  struct HashIndex {
+    std::vector<uint32_t> slots;
+    std::vector<uint32_t> hashes;
+  };
   struct Section {
     Span name;
     std::vector<Line> lines;
-    mutable std::vector<uint32_t> sortedKeys;  // line positions by key, then position
+    mutable HashIndex keys;
     mutable bool indexed = false;
   };
 
@@ -84,10 +91,14 @@ class TvxSkinIni {
   const Line* FindLine(const Section& section, std::string_view key) const;
   void IndexSection(const Section& section) const;
   void IndexSections() const;
+  template <class NameOf>
+  static void BuildIndex(HashIndex& index, uint32_t count, NameOf nameOf);
+  template <class NameOf>
+  static uint32_t Lookup(const HashIndex& index, std::string_view name, NameOf nameOf);
 
   std::string arena_;
   std::vector<Section> sections_;
-  mutable std::vector<uint32_t> sortedSections_;
+  mutable HashIndex sectionIndex_;
   mutable bool sectionsIndexed_ = false;
 };
 

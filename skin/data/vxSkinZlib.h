@@ -9,8 +9,26 @@ namespace vx {
 // that inflates past it is treated as corrupt rather than allowed to eat memory.
 constexpr size_t kMaxInflatedSkinBytes = size_t{64} << 20;
 
+// Inflated bytes in a buffer of their own (no copy into a vector).
+class TvxInflatedBytes {
+ public:
+  TvxInflatedBytes() = default;
+  TvxInflatedBytes(TvxInflatedBytes&& other) noexcept { *this = std::move(other); }
+  TvxInflatedBytes& operator=(TvxInflatedBytes&& other) noexcept;
+  ~TvxInflatedBytes();
+  ByteSpan Span() const { return ByteSpan(data_, size_); }
+  size_t size() const { return size_; }
+
+ private:
+  friend TvxInflatedBytes InflateSkinBuffer(ByteSpan, size_t);
+  uint8_t* data_ = nullptr;
+  size_t size_ = 0;
+  size_t capacity_ = 0;
+};
+
 // Inflates one complete zlib stream. A corrupt or truncated stream (no end
 // marker), or one larger than `limit`, raises EvxCompressionError("compression error").
+TvxInflatedBytes InflateSkinBuffer(ByteSpan compressed, size_t limit = kMaxInflatedSkinBytes);
 Bytes InflateSkin(ByteSpan compressed, size_t limit = kMaxInflatedSkinBytes);
 // Deflates at level 9; a failure raises EvxCompressionError("error").
 Bytes DeflateSkin(ByteSpan raw);
