@@ -117,6 +117,7 @@ TEST_F(ComponentTest, NamesAreUniqueIdentifiersWithinOneOwner) {
   Probe other(nullptr, "Other");
   auto* c = new Probe(&other, "_x9");
   EXPECT_THROW(owner.InsertComponent(c), EComponentError) << "moving into an owner checks the name";
+  EXPECT_EQ(c->Owner(), &other) << "a refused move leaves the component where it was";
 }
 
 TEST_F(ComponentTest, LoadingCoversOwnedComponentsUntilEndLoading) {

@@ -75,9 +75,10 @@ int TComponent::ComponentIndex() const {
 
 void TComponent::InsertComponent(TComponent* component) {
   if (!component || component->owner_ == this) return;
-  if (component->owner_) component->owner_->RemoveComponent(component);
+  // Refused before anything changes: the component stays with its old owner.
   if (!component->name_.empty() && FindComponent(component->name_))
     throw EComponentError("A component named " + component->name_ + " already exists");
+  if (component->owner_) component->owner_->RemoveComponent(component);
   component->owner_ = this;
   components_.push_back(component);
   if (Loading()) component->state_ |= csLoading;
