@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
-#include <random>
 
 #include "vxRounding.h"
 
@@ -22,6 +21,22 @@ void MapChannels(TvxPixmap& pic, const Table& t) {
     }
   }
 }
+
+// A small deterministic generator (xorshift32): the same seed gives the same
+// noise on every platform and standard library.
+class NoiseSource {
+ public:
+  explicit NoiseSource(uint32_t seed) : state_(seed ? seed : 0x9E3779B9u) {}
+  uint32_t Next() {
+    state_ ^= state_ << 13;
+    state_ ^= state_ >> 17;
+    state_ ^= state_ << 5;
+    return state_;
+  }
+
+ private:
+  uint32_t state_;
+};
 
 double Clamp01(double x) { return std::isnan(x) ? 0.0 : std::clamp(x, 0.0, 1.0); }
 
@@ -64,12 +79,12 @@ void Grayscale(TvxPixmap& pic) {
 
 void Noise(TvxPixmap& pic, int amount, uint32_t seed) {
   if (amount <= 0) return;
-  std::mt19937 rng(seed);
+  NoiseSource rng(seed);
   const int half = amount / 2;
   for (int y = 0; y < pic.Height(); ++y) {
     Pixel* row = pic.Row(y);
     for (int x = 0; x < pic.Width(); ++x) {
-      const int d = static_cast<int>(rng() % static_cast<uint32_t>(amount)) - half;
+      const int d = static_cast<int>(rng.Next() % static_cast<uint32_t>(amount)) - half;
       const Pixel p = row[x];
       row[x] = MakePixel(ClampChannel(PixelR(p) + d), ClampChannel(PixelG(p) + d), ClampChannel(PixelB(p) + d),
                          PixelA(p));
