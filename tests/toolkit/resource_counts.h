@@ -1,0 +1,54 @@
+// The process's GDI and USER object counts, for the leak tests. Wine keeps
+// no per-process GDI count; its shared GDI handle table (reached through the
+// process environment block, where both systems keep it) is counted instead,
+// and the windows of this thread stand in for the USER objects.
+#pragma once
+
+#include <windows.h>
+#include <winternl.h>
+
+#include <cstdint>
+
+namespace tktest {
+
+inline int GdiObjectCount() {
+  DWORD n = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
+  if (n) return static_cast<int>(n);
+  struct Entry {
+    uint64_t object;
+    uint32_t owner;
+    uint16_t unique;
+    uint8_t type;
+    uint8_t flags;
+    uint64_t user;
+  };
+  auto* peb = reinterpret_cast<char*>(NtCurrentTeb()->ProcessEnvironmentBlock);
+  auto* table = *reinterpret_cast<Entry**>(peb + (sizeof(void*) == 8 ? 0xF8 : 0x94));
+  if (!table) return -1;
+  int count = 0;
+  for (int i = 0; i < 65536; ++i)
+    if (table[i].type) ++count;
+  return count;
+}
+
+inline BOOL CALLBACK CountOneWindow(HWND, LPARAM lp) {
+  ++*reinterpret_cast<int*>(lp);
+  return TRUE;
+}
+
+// A top-level window and all its descendants (EnumChildWindows walks them all).
+inline BOOL CALLBACK CountWindowAndChildren(HWND h, LPARAM lp) {
+  ++*reinterpret_cast<int*>(lp);
+  EnumChildWindows(h, CountOneWindow, lp);
+  return TRUE;
+}
+
+inline int UserObjectCount() {
+  DWORD n = GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS);
+  if (n) return static_cast<int>(n);
+  int count = 0;
+  EnumThreadWindows(GetCurrentThreadId(), CountWindowAndChildren, reinterpret_cast<LPARAM>(&count));
+  return count;
+}
+
+}  // namespace tktest
