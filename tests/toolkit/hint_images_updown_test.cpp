@@ -15,7 +15,16 @@ bool HintShowing(TApplication* app) {
          IsWindowVisible(app->HintWindow()->Handle());
 }
 
+// The pointer is shared by every test program on the display: it goes back
+// where it was, so later tests do not find it resting on their windows.
+struct PointerRestorer {
+  POINT saved{};
+  PointerRestorer() { GetCursorPos(&saved); }
+  ~PointerRestorer() { SetCursorPos(saved.x, saved.y); }
+};
+
 TEST_F(ToolkitTest, ASheetsHintAppearsAfterThePauseAndGoesAfterTheHidePause) {
+  PointerRestorer pointer;
   TForm* f = nullptr;
   app->CreateForm(f);
   f->SetBounds(40, 40, 300, 220);
