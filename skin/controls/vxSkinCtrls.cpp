@@ -1,0 +1,319 @@
+#include "vxSkinCtrls.h"
+
+#include <windows.h>
+
+#include "tkForms.h"
+
+namespace vx {
+
+void SetDefaultSkinFont(tk::TFont& font, tk::TColor color, tk::TFontStyles style) {
+  font.SetName(L"Arial");
+  font.SetHeight(14);
+  font.SetColor(color);
+  font.SetStyle(style);
+}
+
+namespace {
+
+// Caption text centred (or aligned) in r, in the control's default font.
+void DrawCaption(tk::TCanvas& canvas, tk::TFont& font, const std::wstring& text, tk::TRect r,
+                 unsigned align, bool enabled) {
+  if (text.empty()) return;
+  canvas.Font().Assign(font);
+  if (!enabled) canvas.Font().SetColor(tk::clGrayText);
+  canvas.Brush().SetStyle(tk::bsClear);
+  canvas.DrawText(text, r, align | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+}
+
+void DrawPushFace(tk::TCanvas& canvas, const tk::TRect& r, bool pressed, bool flat) {
+  RECT rc{r.Left, r.Top, r.Right, r.Bottom};
+  canvas.Brush().SetStyle(tk::bsSolid);
+  canvas.Brush().SetColor(tk::clBtnFace);
+  canvas.FillRect(r);
+  HDC dc = canvas.Handle();
+  if (flat && !pressed) return;
+  if (pressed)
+    DrawEdge(dc, &rc, flat ? BDR_SUNKENOUTER : EDGE_SUNKEN, BF_RECT);
+  else
+    DrawEdge(dc, &rc, EDGE_RAISED, BF_RECT);
+}
+
+}  // namespace
+
+// --- bases ---
+
+TvxSkinControl::TvxSkinControl(tk::TComponent* owner) : tk::TCustomControl(owner), skinData_(*this) {
+  SetDefaultSkinFont(defaultFont_, tk::clWindowText);
+  ControlStyle |= tk::csOpaque;
+  SetColor(tk::clBtnFace);
+}
+
+void TvxSkinControl::SetSkinData(TvxSkinDataComponent* data) {
+  skinData_.Set(data);
+  Invalidate();
+}
+
+void TvxSkinControl::SetSkinDataName(const std::string& name) {
+  skinDataName_ = name;
+  Invalidate();
+}
+
+void TvxSkinControl::Notification(tk::TComponent* component, tk::TOperation operation) {
+  tk::TCustomControl::Notification(component, operation);
+  skinData_.Notification(component, operation);
+}
+
+void TvxSkinControl::WndProc(tk::TMessage& m) {
+  // A new skin: the control fetches its record again when it next paints.
+  if (m.Msg == WM_SKIN_CHANGED) Invalidate();
+  tk::TCustomControl::WndProc(m);
+}
+
+TvxGraphicSkinControl::TvxGraphicSkinControl(tk::TComponent* owner)
+    : tk::TGraphicControl(owner), skinData_(*this) {
+  SetDefaultSkinFont(defaultFont_, tk::clWindowText);
+}
+
+void TvxGraphicSkinControl::SetSkinData(TvxSkinDataComponent* data) {
+  skinData_.Set(data);
+  Invalidate();
+}
+
+void TvxGraphicSkinControl::SetSkinDataName(const std::string& name) {
+  skinDataName_ = name;
+  Invalidate();
+}
+
+void TvxGraphicSkinControl::Notification(tk::TComponent* component, tk::TOperation operation) {
+  tk::TGraphicControl::Notification(component, operation);
+  skinData_.Notification(component, operation);
+}
+
+// --- panel ---
+
+TvxSkinPanel::TvxSkinPanel(tk::TComponent* owner) : TvxSkinControl(owner) {
+  ControlStyle |= tk::csAcceptsControls;
+  SetSkinDataName("panel");
+  SetBounds(0, 0, 185, 41);
+}
+
+void TvxSkinPanel::SetBorderStyle(tk::TPanelBevel style) {
+  if (style == borderStyle_) return;
+  borderStyle_ = style;
+  RequestAlign();
+  Invalidate();
+}
+
+void TvxSkinPanel::SetCaptionMode(bool v) {
+  if (v == captionMode_) return;
+  captionMode_ = v;
+  RequestAlign();
+  Invalidate();
+}
+
+void TvxSkinPanel::AdjustClientRect(tk::TRect& rect) const {
+  if (borderStyle_ != tk::bvNone) rect = {rect.Left + 1, rect.Top + 1, rect.Right - 1, rect.Bottom - 1};
+  if (captionMode_) rect.Top += DefaultCaptionHeight;
+}
+
+void TvxSkinPanel::Paint() {
+  tk::TCanvas& c = Canvas();
+  tk::TRect r = ClientRect();
+  c.Brush().SetStyle(tk::bsSolid);
+  c.Brush().SetColor(Color());
+  c.FillRect(r);
+  if (borderStyle_ != tk::bvNone) {
+    RECT rc{r.Left, r.Top, r.Right, r.Bottom};
+    DrawEdge(c.Handle(), &rc, borderStyle_ == tk::bvLowered ? BDR_SUNKENOUTER : BDR_RAISEDINNER, BF_RECT);
+  }
+  if (captionMode_) {
+    tk::TRect cap{r.Left + 4, r.Top, r.Right - 4, r.Top + DefaultCaptionHeight};
+    unsigned align = DefaultAlignment == tk::taCenter ? DT_CENTER
+                     : DefaultAlignment == tk::taRightJustify ? DT_RIGHT
+                                                              : DT_LEFT;
+    DrawCaption(c, CaptionFont(), Caption(), cap, align, Enabled());
+  }
+}
+
+// --- push button ---
+
+TvxSkinButton::TvxSkinButton(tk::TComponent* owner) : TvxSkinControl(owner) {
+  SetSkinDataName("button");
+  SetTabStop(true);
+  SetBounds(0, 0, 75, 25);
+}
+
+void TvxSkinButton::SetPressed(bool pressed) {
+  if (pressed == pressed_) return;
+  pressed_ = pressed;
+  Invalidate();
+}
+
+void TvxSkinButton::MouseDown(tk::TMouseButton button, tk::TShiftState shift, int x, int y) {
+  if (button == tk::mbLeft) {
+    if (CanFocused && CanFocus()) SetFocus();
+    SetPressed(true);
+  }
+  TvxSkinControl::MouseDown(button, shift, x, y);
+}
+
+void TvxSkinButton::MouseMove(tk::TShiftState shift, int x, int y) {
+  if (ControlState & tk::csLButtonDown) SetPressed(ClientRect().Contains(x, y));
+  TvxSkinControl::MouseMove(shift, x, y);
+}
+
+void TvxSkinButton::MouseUp(tk::TMouseButton button, tk::TShiftState shift, int x, int y) {
+  if (button == tk::mbLeft) SetPressed(false);
+  TvxSkinControl::MouseUp(button, shift, x, y);
+}
+
+bool TvxSkinButton::DoKeyDown(tk::TMessage& m) {
+  if (TvxSkinControl::DoKeyDown(m)) return true;
+  if (m.WParam == VK_SPACE || m.WParam == VK_RETURN) {
+    Click();
+    return true;
+  }
+  return false;
+}
+
+void TvxSkinButton::WndProc(tk::TMessage& m) {
+  if (m.Msg == WM_SETFOCUS || m.Msg == WM_KILLFOCUS) Invalidate();
+  TvxSkinControl::WndProc(m);
+}
+
+void TvxSkinButton::Paint() {
+  tk::TCanvas& c = Canvas();
+  tk::TRect r = ClientRect();
+  const bool down = pressed_ || Down;
+  DrawPushFace(c, r, down, false);
+  tk::TRect text = r;
+  if (down) text = text.Offset(1, 1);
+  DrawCaption(c, CaptionFont(), Caption(), text, DT_CENTER, Enabled());
+  if (Focused()) {
+    RECT fr{r.Left + 3, r.Top + 3, r.Right - 3, r.Bottom - 3};
+    DrawFocusRect(c.Handle(), &fr);
+  }
+}
+
+// --- speed button ---
+
+TvxSkinSpeedButton::TvxSkinSpeedButton(tk::TComponent* owner) : TvxGraphicSkinControl(owner) {
+  SetSkinDataName("toolbutton");
+  ImageIndex = 0;
+  SetBounds(0, 0, 25, 25);
+}
+
+void TvxSkinSpeedButton::SetPressed(bool pressed) {
+  if (pressed == pressed_) return;
+  pressed_ = pressed;
+  Invalidate();
+}
+
+void TvxSkinSpeedButton::MouseDown(tk::TMouseButton button, tk::TShiftState shift, int x, int y) {
+  if (button == tk::mbLeft) SetPressed(true);
+  TvxGraphicSkinControl::MouseDown(button, shift, x, y);
+}
+
+void TvxSkinSpeedButton::MouseMove(tk::TShiftState shift, int x, int y) {
+  if (ControlState & tk::csLButtonDown) SetPressed(ClientRect().Contains(x, y));
+  TvxGraphicSkinControl::MouseMove(shift, x, y);
+}
+
+void TvxSkinSpeedButton::MouseUp(tk::TMouseButton button, tk::TShiftState shift, int x, int y) {
+  if (button == tk::mbLeft) SetPressed(false);
+  TvxGraphicSkinControl::MouseUp(button, shift, x, y);
+}
+
+void TvxSkinSpeedButton::Paint() {
+  tk::TCanvas& c = Canvas();
+  tk::TRect r = ClientRect();
+  const bool down = pressed_ || Down;
+  DrawPushFace(c, r, down, Flat);
+  if (!ShowCaption) return;
+  tk::TRect text = r;
+  if (down) text = text.Offset(1, 1);
+  DrawCaption(c, DefaultFont(), Caption(), text, DT_CENTER, Enabled());
+}
+
+// --- check and radio box ---
+
+TvxSkinCheckRadioBox::TvxSkinCheckRadioBox(tk::TComponent* owner) : TvxSkinControl(owner) {
+  SetSkinDataName("checkbox");
+  SetTabStop(true);
+  SetBounds(0, 0, 121, 25);
+}
+
+void TvxSkinCheckRadioBox::SetState(TvxCheckBoxState state) {
+  if (state == cbGrayed && (radio_ || !AllowGrayed)) state = cbChecked;
+  if (state == state_) return;
+  state_ = state;
+  if (radio_ && state_ == cbChecked && Parent()) {
+    for (int i = 0; i < Parent()->ControlCount(); ++i) {
+      auto* other = dynamic_cast<TvxSkinCheckRadioBox*>(Parent()->Controls(i));
+      if (other && other != this && other->radio_ && other->GroupIndex == GroupIndex) other->SetChecked(false);
+    }
+  }
+  Invalidate();
+}
+
+void TvxSkinCheckRadioBox::SetChecked(bool checked) { SetState(checked ? cbChecked : cbUnchecked); }
+
+void TvxSkinCheckRadioBox::SetRadio(bool radio) {
+  radio_ = radio;
+  if (radio_ && state_ == cbGrayed) state_ = cbChecked;
+  Invalidate();
+}
+
+void TvxSkinCheckRadioBox::Click() {
+  if (radio_)
+    SetChecked(true);
+  else if (state_ == cbUnchecked)
+    SetState(cbChecked);
+  else if (state_ == cbChecked && AllowGrayed)
+    SetState(cbGrayed);
+  else
+    SetState(cbUnchecked);
+  TvxSkinControl::Click();
+}
+
+bool TvxSkinCheckRadioBox::DoKeyDown(tk::TMessage& m) {
+  if (TvxSkinControl::DoKeyDown(m)) return true;
+  if (m.WParam == VK_SPACE) {
+    Click();
+    return true;
+  }
+  return false;
+}
+
+void TvxSkinCheckRadioBox::WndProc(tk::TMessage& m) {
+  if (m.Msg == WM_LBUTTONDOWN && CanFocused && CanFocus()) SetFocus();
+  if (m.Msg == WM_SETFOCUS || m.Msg == WM_KILLFOCUS) Invalidate();
+  TvxSkinControl::WndProc(m);
+}
+
+void TvxSkinCheckRadioBox::Paint() {
+  tk::TCanvas& c = Canvas();
+  tk::TRect r = ClientRect();
+  c.Brush().SetStyle(tk::bsSolid);
+  c.Brush().SetColor(Color());
+  c.FillRect(r);
+  const int box = 13;
+  const int top = (r.Height() - box) / 2;
+  RECT br{r.Left + 2, top, r.Left + 2 + box, top + box};
+  UINT state = radio_ ? DFCS_BUTTONRADIO : (state_ == cbGrayed ? DFCS_BUTTON3STATE : DFCS_BUTTONCHECK);
+  if (state_ != cbUnchecked) state |= DFCS_CHECKED;
+  if (Flat) state |= DFCS_FLAT;
+  if (!Enabled()) state |= DFCS_INACTIVE;
+  DrawFrameControl(c.Handle(), &br, DFC_BUTTON, state);
+  tk::TRect text{br.right + 4, r.Top, r.Right, r.Bottom};
+  DrawCaption(c, CaptionFont(), Caption(), text, DT_LEFT, Enabled());
+  if (Focused()) {
+    tk::TRect fr = text;
+    c.DrawText(Caption(), fr, DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
+    int h = fr.Height();
+    RECT f{text.Left - 1, (r.Height() - h) / 2 - 1, text.Left + fr.Width() + 1, (r.Height() + h) / 2 + 1};
+    DrawFocusRect(c.Handle(), &f);
+  }
+}
+
+}  // namespace vx

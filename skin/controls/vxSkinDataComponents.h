@@ -1,0 +1,63 @@
+// The skin data and the stored skin as components a form owns.
+//
+// The skin data itself (loading, records, announcements) is the portable
+// vx::TvxSkinData; these classes give it an owner, a name and the removal
+// notifications of the toolkit, and let it announce skin changes to the
+// application's real forms. Everything a skinned control or frame needs is
+// the portable class: they keep a TvxSkinDataComponent* as their SkinData.
+#pragma once
+
+#include "tkComponent.h"
+#include "vxSkinData.h"
+#include "vxStoredSkin.h"
+
+namespace tk {
+class TCustomForm;
+}
+
+namespace vx {
+
+class TvxCompressedStoredSkinComponent : public tk::TComponent, public TvxCompressedStoredSkin {
+ public:
+  explicit TvxCompressedStoredSkinComponent(tk::TComponent* owner) : tk::TComponent(owner) {}
+};
+
+class TvxSkinDataComponent : public tk::TComponent, public TvxSkinData {
+ public:
+  explicit TvxSkinDataComponent(tk::TComponent* owner);
+  ~TvxSkinDataComponent() override;
+
+  // Assigning a stored skin loads it at once (the form's design data sets
+  // the stored skin's bytes before it makes this reference).
+  TvxCompressedStoredSkinComponent* CompressedStoredSkin() const { return stored_; }
+  void SetCompressedStoredSkin(TvxCompressedStoredSkinComponent* skin);
+
+ protected:
+  void Notification(tk::TComponent* component, tk::TOperation operation) override;
+
+ private:
+  TvxCompressedStoredSkinComponent* stored_ = nullptr;
+};
+
+// Makes the skin data of every form announce to the application's forms
+// (tk::Screen's list). Idempotent; the program calls it before making forms.
+void InstallApplicationFormList();
+
+// The link every skinned control and frame keeps to its skin data: the
+// pointer is cleared when the skin data goes away.
+class TvxSkinDataLink {
+ public:
+  explicit TvxSkinDataLink(tk::TComponent& self) : self_(self) {}
+  TvxSkinDataComponent* Get() const { return data_; }
+  void Set(TvxSkinDataComponent* data);
+  // Call from the owner's Notification.
+  void Notification(tk::TComponent* component, tk::TOperation operation);
+  // The record the control draws from, or null for its default look.
+  TvxSkinRecord* Control(const std::string& name) const;
+
+ private:
+  tk::TComponent& self_;
+  TvxSkinDataComponent* data_ = nullptr;
+};
+
+}  // namespace vx
