@@ -1,36 +1,38 @@
-// The program's entry: the application object, the main window, the loop.
-// For now the main window is a plain toolkit form of the right size; the
-// program's forms take its place.
+// The program's entry: the browser host's process set-up, the application
+// object, the four forms in their order, then the message loop.
 #include <windows.h>
 
+#include "Lantern.h"
+#include "LntProcess.h"
+#include "Unit1.h"
+#include "Unit2.h"
+#include "Unit3.h"
+#include "Unit4.h"
 #include "tkForms.h"
 
-namespace {
-
-class TForm1 : public tk::TForm {
- public:
-  explicit TForm1(tk::TComponent* owner) : tk::TForm(owner) {
-    BeginLoading();
-    SetName("Form1");
-    SetCaption(L"Kinopod 1.00.01");
-    SetBounds(326, 147, Width(), Height());
-    SetClientWidth(877);
-    SetClientHeight(679);
-    SetPosition(tk::poScreenCenter);
-    SetAutoScroll(false);
-    SetColor(tk::clBtnFace);
-    Font().SetName(L"MS Sans Serif");
-    Font().SetHeight(-11);
-    EndLoading();
-  }
-};
-
-}  // namespace
-
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
-  tk::TApplication application;
-  TForm1* form1 = nullptr;
-  application.CreateForm(form1);
-  application.Run();
+  // OLE for this thread and the floating-point control word, until the end.
+  kinopod::lnt::LntUnit browserUnit;
+  try {
+    tk::TApplication application;
+    // The browser translates its own keys (Tab, Enter, accelerators) first.
+    application.OnMessage = [](MSG& msg, bool& handled) {
+      handled = kinopod::lnt::TCustomLantern::PreTranslateMessage(msg);
+    };
+    try {
+      application.CreateForm(Form1);
+      application.CreateForm(Form2);
+      application.CreateForm(Form3);
+      application.CreateForm(Form4);
+    } catch (const std::exception& e) {
+      // A form that cannot be made ends start-up with the error's text.
+      application.ShowException(tk::Utf8ToWide(e.what()));
+      return 1;
+    }
+    application.Run();
+  } catch (const std::exception& e) {
+    MessageBoxW(nullptr, tk::Utf8ToWide(e.what()).c_str(), L"podreel", MB_OK | MB_ICONERROR);
+    return 1;
+  }
   return 0;
 }
