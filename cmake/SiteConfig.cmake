@@ -38,3 +38,21 @@ configure_file(${CMAKE_SOURCE_DIR}/config/site_config.h.in
 
 add_library(kinopod_site_config INTERFACE)
 target_include_directories(kinopod_site_config INTERFACE ${KINOPOD_GENERATED_DIR})
+
+# The same header with every host on the loopback interface, for the
+# end-to-end test's copy of the program (podreel_e2e): its requests reach a
+# server the test starts on KINOPOD_E2E_PORT. The shipped program never uses it.
+set(KINOPOD_E2E_PORT 47651 CACHE STRING "Loopback port of the end-to-end test's HTTP server")
+function(kinopod_configure_e2e_site_config)
+  set(loopback "127.0.0.1:${KINOPOD_E2E_PORT}")
+  foreach(var PORTAL_HOST SITE2_HOST SITE3_HOST SITE4_HOST SITE5_HOST SEARCH_ENGINE_HOST SITE7_HOST
+              RESTRICTED_HOST)
+    set(KINOPOD_${var} ${loopback})
+  endforeach()
+  set(KINOPOD_RESTRICTED_DOMAIN "127.0.0.1")
+  configure_file(${CMAKE_SOURCE_DIR}/config/site_config.h.in
+                 ${KINOPOD_GENERATED_DIR}/e2e/kinopod/site_config.h @ONLY)
+endfunction()
+kinopod_configure_e2e_site_config()
+add_library(kinopod_site_config_e2e INTERFACE)
+target_include_directories(kinopod_site_config_e2e INTERFACE ${KINOPOD_GENERATED_DIR}/e2e)

@@ -1,0 +1,8 @@
+#!/usr/bin/env bash
+# Runs podreel_e2e_test.py in the Wine environment of a build.
+# Usage: podreel_e2e_test.sh SOURCE_DIR BUILD_DIR PORT PODREEL_EXE E2E_WINDOW_EXE
+set -euo pipefail
+src=$1 build=$2
+shift 2
+source "$src/cmake/wine-env.sh" "$build"
+exec python3 "$src/tests/app/podreel_e2e_test.py" "$@"
