@@ -37,7 +37,10 @@ case "$action" in
       WINEDLLOVERRIDES="mscoree,mshtml=" "$KINOPOD_WINE" wineboot -i >"$dir/wineboot.log" 2>&1 \
         || { echo "wineboot failed"; cat "$dir/wineboot.log"; exit 1; }
     fi
-    "$KINOPOD_WINESERVER" -p 2>/dev/null || true
+    "$KINOPOD_WINESERVER" -p >/dev/null 2>&1 || true
+    # Start the prefix's services now, with their output in a log rather than
+    # on the first test's pipe.
+    "$KINOPOD_WINE" wineboot >>"$dir/wineboot.log" 2>&1 </dev/null || true
     echo "display :$(cat "$dir/display"), prefix $WINEPREFIX"
     ;;
   stop)

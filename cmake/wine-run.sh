@@ -2,7 +2,17 @@
 # Runs a Windows program of the build under wine64, in the build's own Wine
 # prefix and on the display the test harness started (wine-harness.sh).
 # Usage: wine-run.sh BUILD_DIR PROGRAM [ARGS...]
-set -euo pipefail
+#
+# The program's output goes through a file: Wine's own services (started by
+# whichever program needs them first) inherit its standard handles and live on
+# with the wineserver, so a pipe handed to them would never close and CTest
+# would wait for it until the test times out.
+set -uo pipefail
 build=$1; shift
 source "$(dirname "$0")/wine-env.sh" "$build"
-exec "$KINOPOD_WINE" "$@"
+out=$(mktemp "${TMPDIR:-/tmp}/kinopod-wine.XXXXXX")
+trap 'rm -f "$out"' EXIT
+"$KINOPOD_WINE" "$@" >"$out" 2>&1 </dev/null
+rc=$?
+cat "$out"
+exit $rc
