@@ -1,0 +1,127 @@
+#include "vxLayerWindow.h"
+
+#include "vxDib.h"
+#include "vxPlatform.h"
+
+namespace vx {
+namespace {
+
+constexpr wchar_t kClassName[] = L"TvxLayerWindow";
+constexpr UINT_PTR kFadeTimer = 1;
+
+void RegisterLayerClass(WNDPROC proc) {
+  static bool registered = false;
+  if (registered) return;
+  WNDCLASSEXW wc{};
+  wc.cbSize = sizeof(wc);
+  wc.style = CS_SAVEBITS;
+  wc.lpfnWndProc = proc;
+  wc.hInstance = GetModuleHandleW(nullptr);
+  wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+  wc.lpszClassName = kClassName;
+  registered = RegisterClassExW(&wc) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
+}
+
+}  // namespace
+
+TvxLayerWindow::TvxLayerWindow(int x, int y, int width, int height, WNDPROC proc, void* owner) {
+  RegisterLayerClass(proc);
+  hwnd_ = CreateWindowExW(WS_EX_TOOLWINDOW | WS_EX_TRANSPARENT | WS_EX_LAYERED, kClassName, L"", WS_POPUP, x, y,
+                          width, height, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+  if (hwnd_) SetWindowLongPtrW(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(owner));
+}
+
+TvxLayerWindow::~TvxLayerWindow() {
+  if (hwnd_) {
+    SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
+    DestroyWindow(hwnd_);
+  }
+}
+
+TvxLayerManager::TvxLayerManager() = default;
+
+TvxLayerManager::~TvxLayerManager() {
+  if (window_) HideLayer();
+}
+
+LRESULT CALLBACK TvxLayerManager::WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+  switch (msg) {
+    case WM_MOUSEACTIVATE:
+      return MA_NOACTIVATE;
+    case WM_NCHITTEST:
+      return HTTRANSPARENT;
+    case WM_TIMER:
+      if (wp == kFadeTimer) {
+        if (auto* self = reinterpret_cast<TvxLayerManager*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA)))
+          self->FadeStep();
+        return 0;
+      }
+      break;
+  }
+  return DefWindowProcW(hwnd, msg, wp, lp);
+}
+
+bool TvxLayerManager::Push(int opacity) {
+  if (!window_ || !dib_ || !dib_->Valid()) return false;
+  SIZE size{dib_->Width(), dib_->Height()};
+  POINT origin{0, 0};
+  BLENDFUNCTION blend{AC_SRC_OVER, 0, static_cast<BYTE>(opacity), AC_SRC_ALPHA};
+  HDC screen = GetDC(nullptr);
+  const bool ok = TvxPlatform::Get().UpdateLayered(window_->Handle(), screen, &position_, &size, dib_->DC(), &origin,
+                                                   0, &blend, ULW_ALPHA);
+  ReleaseDC(nullptr, screen);
+  return ok;
+}
+
+void TvxLayerManager::ShowLayer(int x, int y, int opacity, const TvxPixmap& mask, const TvxPixmap& picture) {
+  const TvxPlatform& platform = TvxPlatform::Get();
+  if (!platform.LayeredWindowsAvailable() || !platform.HasUpdateLayered()) return;
+  if (window_) HideLayer();
+  if (picture.Empty()) return;
+  position_ = {x, y};
+  window_ = std::make_unique<TvxLayerWindow>(x, y, picture.Width(), picture.Height(), &WindowProc, this);
+  if (!window_->Handle()) {
+    window_.reset();
+    return;
+  }
+  bitmap_.Assign(picture);
+  AlphaFromMask(bitmap_, mask);
+  LimitColourToAlpha(bitmap_);
+  dib_ = std::make_unique<TvxDib>(picture.Width(), picture.Height());
+  dib_->Load(bitmap_.Pixels());
+  fade_.Start(opacity);
+  Push(0);
+  SetWindowPos(window_->Handle(), topMost ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
+               SWP_NOACTIVATE | SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW);
+  fading_ = !fade_.Done();
+  if (fading_)
+    SetTimer(window_->Handle(), kFadeTimer, kFadeInterval, nullptr);
+  else
+    Push(fade_.Current());
+}
+
+void TvxLayerManager::FadeStep() {
+  if (!fading_) return;
+  const int opacity = fade_.Tick();
+  Push(opacity);
+  if (fade_.Done()) {
+    fading_ = false;
+    KillTimer(window_->Handle(), kFadeTimer);
+  }
+  if (onFadeStep) onFadeStep(opacity);
+}
+
+void TvxLayerManager::HideLayer() {
+  if (!TvxPlatform::Get().LayeredWindowsAvailable()) return;
+  if (window_) {
+    KillTimer(window_->Handle(), kFadeTimer);
+    SetWindowPos(window_->Handle(), nullptr, 0, 0, 0, 0,
+                 SWP_HIDEWINDOW | SWP_NOACTIVATE | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER);
+  }
+  fading_ = false;
+  bitmap_ = TvxBitmap();
+  dib_.reset();
+  window_.reset();
+}
+
+}  // namespace vx
