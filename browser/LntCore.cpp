@@ -246,23 +246,26 @@ void TCustomLantern::ResizeBrowser() {
   inPlace->SetObjectRects(&r, &r);
 }
 
+namespace {
+
+// A named callback: a lambda converts only to the default calling convention,
+// and the 32-bit build needs stdcall here.
+BOOL CALLBACK FindDocumentWindow(HWND h, LPARAM lp) {
+  wchar_t name[64];
+  if (GetClassNameW(h, name, 64) && lstrcmpW(name, L"Internet Explorer_Server") == 0) {
+    *reinterpret_cast<HWND*>(lp) = h;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+}  // namespace
+
 HWND TCustomLantern::DocumentWindow() const {
   if (!handle_) return nullptr;
-  struct Search {
-    HWND found = nullptr;
-  } search;
-  EnumChildWindows(
-      handle_,
-      [](HWND h, LPARAM lp) -> BOOL {
-        wchar_t name[64];
-        if (GetClassNameW(h, name, 64) && lstrcmpW(name, L"Internet Explorer_Server") == 0) {
-          reinterpret_cast<Search*>(lp)->found = h;
-          return FALSE;
-        }
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&search));
-  return search.found;
+  HWND found = nullptr;
+  EnumChildWindows(handle_, FindDocumentWindow, reinterpret_cast<LPARAM>(&found));
+  return found;
 }
 
 LRESULT TCustomLantern::DefaultProc(UINT msg, WPARAM wp, LPARAM lp) {
