@@ -4,6 +4,7 @@
 
 #include "tkStdCtrls.h"
 #include "tkTimer.h"
+#include "resource_counts.h"
 #include "win_support.h"
 
 using namespace tk;
@@ -51,43 +52,8 @@ TEST_F(ToolkitTest, TimersFireOnTheUserInterfaceThread) {
   EXPECT_EQ(boxes[0], L"timer broke.");
 }
 
-// GDI objects of this process: the platform's count where it keeps one; Wine
-// does not, so the shared GDI handle table (reached through the process
-// environment block, where both keep it) is counted instead.
-int GdiObjects() {
-  DWORD n = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
-  if (n) return static_cast<int>(n);
-  struct Entry {
-    uint64_t object;
-    uint32_t owner;
-    uint16_t unique;
-    uint8_t type;
-    uint8_t flags;
-    uint64_t user;
-  };
-  auto* peb = reinterpret_cast<char*>(NtCurrentTeb()->ProcessEnvironmentBlock);
-  auto* table = *reinterpret_cast<Entry**>(peb + (sizeof(void*) == 8 ? 0xF8 : 0x94));
-  if (!table) return -1;
-  int count = 0;
-  for (int i = 0; i < 65536; ++i)
-    if (table[i].type) ++count;
-  return count;
-}
-
-BOOL CALLBACK CountWindow(HWND h, LPARAM lp) {
-  ++*reinterpret_cast<int*>(lp);
-  EnumChildWindows(h, CountWindow, lp);
-  return TRUE;
-}
-
-// USER objects: the platform's count, or under Wine the windows of this thread.
-int UserObjects() {
-  DWORD n = GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS);
-  if (n) return static_cast<int>(n);
-  int count = 0;
-  EnumThreadWindows(GetCurrentThreadId(), CountWindow, reinterpret_cast<LPARAM>(&count));
-  return count;
-}
+int GdiObjects() { return tktest::GdiObjectCount(); }
+int UserObjects() { return tktest::UserObjectCount(); }
 
 TEST_F(ToolkitTest, AThousandWindowedControlsGiveBackEveryObject) {
   // The form has its window but is not shown yet, as a form being built is;
