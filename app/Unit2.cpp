@@ -22,7 +22,7 @@ TForm2::TForm2(tk::TComponent* owner) : tk::TForm(owner) {
   WebBrowser1->SetAlign(tk::alClient);
   WebBrowser1->SetTabOrder(0);
   kinopod::lnt::TLantern& b = WebBrowser1->Browser();
-  b.Name = L"WebBrowser1";
+  b.SetName("WebBrowser1");
   b.OnBeforeNavigate2 = [this](kinopod::lnt::TLNT* s, IDispatch* d, VARIANT& url, VARIANT& flags, VARIANT& frame,
                                VARIANT& post, VARIANT& headers, VARIANT_BOOL& cancel) {
     WebBrowser1BeforeNavigate2(s, d, url, flags, frame, post, headers, cancel);

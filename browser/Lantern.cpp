@@ -36,7 +36,7 @@ void TDisableErrors::SetfpExceptions(bool value) {
   Set8087CW(value ? Process().fpControlWord : kAllFpExceptionsMasked);
 }
 
-TLantern::TLantern(HWND ownerWindow) : TCustomLantern(ownerWindow) {
+TLantern::TLantern(tk::TComponent* owner) : TCustomLantern(owner) {
   about_ = CreditText();
   UserAgent = CreditText();
   disableErrors_ = std::make_unique<TDisableErrors>();
@@ -75,6 +75,7 @@ void TLantern::ResetTextSize() {
 }
 
 void TLantern::Loaded() {
+  TCustomLantern::Loaded();
   EnableMessageHandler = true;
   if (disableErrors_->ScriptErrorsSuppressed) ScriptErrorAction = TScriptErrorAction::eaContinue;
   InstallOwnerWatch();

@@ -90,7 +90,7 @@ using TLntShowDialog = std::function<void(TLantern* sender, HWND dialog)>;
 
 class TLantern : public TCustomLantern {
  public:
-  explicit TLantern(HWND ownerWindow = nullptr);
+  explicit TLantern(tk::TComponent* owner = nullptr);
   ~TLantern() override;
 
   const std::wstring& About() const { return about_; }
@@ -110,8 +110,9 @@ class TLantern : public TCustomLantern {
   TLntCloseQuery OnCloseQuery;
   TLntShowDialog OnShowDialog;
 
-  // Runs once, when an instance built from form data has finished loading.
-  void Loaded();
+  // Runs once, when an instance built from form data has finished loading
+  // (the owner's EndLoading calls it; instances made at run time never run it).
+  void Loaded() override;
   bool IsWinXPSP2OrLater() const { return xpsp2_; }
   bool OwnerWatchInstalled() const { return watchingOwner_; }
 

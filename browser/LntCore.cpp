@@ -4,9 +4,11 @@
 
 #include <olectl.h>
 
+#include "tkForms.h"
+
 namespace kinopod::lnt {
 
-TCustomLantern::TCustomLantern(HWND ownerWindow) : ownerWindow_(ownerWindow) {
+TCustomLantern::TCustomLantern(tk::TComponent* owner) : TLNT(owner) {
   CreateBrowser(this);
   ScriptErrorAction = TScriptErrorAction::eaContinue;
   // The first property access completes the browser's initialisation.
@@ -51,6 +53,13 @@ void TCustomLantern::SetUserInterfaceOptions(TUserInterfaceOptions options) {
   AmbientPropertyChanged(kDispidAmbientDlControl);
 }
 
+HWND TCustomLantern::OwnerWindow() const {
+  for (tk::TComponent* c = Owner(); c; c = c->Owner()) {
+    if (auto* form = dynamic_cast<tk::TCustomForm*>(c)) return form->HandleAllocated() ? form->Handle() : nullptr;
+  }
+  return nullptr;
+}
+
 const TLntFont& TCustomLantern::EffectiveFont() const {
   // Without a parent control (a browser in a foreign window) the control's own font stands.
   return ParentFont && parentFont_ ? *parentFont_ : Font;
@@ -63,6 +72,14 @@ namespace {
 void SetBool(VARIANT* v, bool value) {
   v->vt = VT_BOOL;
   v->boolVal = value ? VARIANT_TRUE : VARIANT_FALSE;
+}
+
+std::wstring Utf8ToWide(const std::string& text) {
+  if (text.empty()) return {};
+  int n = MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
+  std::wstring wide(static_cast<size_t>(n > 0 ? n : 0), L'\0');
+  if (n > 0) MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), wide.data(), n);
+  return wide;
 }
 
 void SetLong(VARIANT* v, LONG value) {
@@ -84,7 +101,7 @@ HRESULT TCustomLantern::AmbientInvoke(DISPID id, WORD flags, DISPPARAMS* params,
       case DISPID_AMBIENT_BACKCOLOR: SetLong(result, static_cast<LONG>(Color)); break;
       case DISPID_AMBIENT_DISPLAYNAME:
         result->vt = VT_BSTR;
-        result->bstrVal = SysAllocStringLen(Name.data(), static_cast<UINT>(Name.size()));
+        result->bstrVal = SysAllocString(Utf8ToWide(Name()).c_str());
         break;
       case DISPID_AMBIENT_FONT: {
         const TLntFont& font = EffectiveFont();

@@ -97,8 +97,8 @@ class TCustomLantern : public TLNT, public LntSiteHost, public LntWindowOwner {
  public:
   // The browser object exists, is initialised empty and has its events
   // connected when the constructor returns; the control has no window yet.
-  // ownerWindow: the window of the owning form (may be null).
-  explicit TCustomLantern(HWND ownerWindow = nullptr);
+  // The owner (a tab sheet, a form) frees the control; it may be null.
+  explicit TCustomLantern(tk::TComponent* owner = nullptr);
   ~TCustomLantern() override;
 
   // --- options ---
@@ -125,11 +125,12 @@ class TCustomLantern : public TLNT, public LntSiteHost, public LntWindowOwner {
   void SetCtrlKeyMask(const std::string& mask) { ctrlKeyMask_ = mask; }
 
   // --- control properties the ambient properties read ---
-  std::wstring Name;
   OLE_COLOR Color = 0x80000000 | COLOR_WINDOW;
   TLntFont Font;
   bool ParentFont = true;
-  HWND OwnerWindow() const { return ownerWindow_; }
+  // The window of the owning form (the owner itself when it is a form, else
+  // the nearest form up the owner chain), when that window exists.
+  HWND OwnerWindow() const;
 
   // --- handlers (an empty one means the default answer) ---
   TLntInvokeEvent OnInvoke;
@@ -178,6 +179,10 @@ class TCustomLantern : public TLNT, public LntSiteHost, public LntWindowOwner {
   // activates the browser. Null removes the control from its parent window.
   void SetParentWindow(HWND parent);
   void SetBounds(int left, int top, int width, int height);
+  void SetWidth(int width) { SetBounds(bounds_.left, bounds_.top, width, bounds_.bottom - bounds_.top); }
+  void SetHeight(int height) { SetBounds(bounds_.left, bounds_.top, bounds_.right - bounds_.left, height); }
+  int Width() const { return bounds_.right - bounds_.left; }
+  int Height() const { return bounds_.bottom - bounds_.top; }
   RECT BoundsRect() const { return bounds_; }
   // The control window's visibility (TLNT::Visible is the browser's own property).
   bool ControlVisible() const { return visible_; }
@@ -271,7 +276,6 @@ class TCustomLantern : public TLNT, public LntSiteHost, public LntWindowOwner {
   TDragDropHandlingType dropHandling_ = TDragDropHandlingType::ddtMS;
   bool designMode_ = false;
   std::string ctrlKeyMask_ = "N";
-  HWND ownerWindow_;
   HWND parentWindow_ = nullptr;
   HWND handle_ = nullptr;
   HWND parked_ = nullptr;

@@ -3,8 +3,9 @@
 // It creates the browser object, embeds it through the site object (LntSite),
 // connects the DWebBrowserEvents2 sink and turns the browser's 34 events into
 // event properties (an empty property ignores its event), exposes the browser's
-// own properties and Navigate. It does not own a window: the control class
-// above it (TCustomLantern) supplies the window and the site's answers.
+// own properties and Navigate. It is a component (its owner frees it) but does
+// not own a window: the control class above it (TCustomLantern) supplies the
+// window and the site's answers.
 #pragma once
 
 #include <windows.h>
@@ -16,6 +17,7 @@
 
 #include "LntCom.h"
 #include "LntSite.h"
+#include "tkComponent.h"
 
 namespace kinopod::lnt {
 
@@ -43,7 +45,7 @@ using TLNTUpdatePageStatus = std::function<void(TLNT* sender, IDispatch* disp, V
 using TLNTNewWindow3 = std::function<void(TLNT* sender, IDispatch*& disp, VARIANT_BOOL& cancel, DWORD flags,
                                           const std::wstring& urlContext, const std::wstring& url)>;
 
-class TLNT {
+class TLNT : public tk::TComponent {
  public:
   static const CLSID& ControlClassId();   // {8856F961-340A-11D0-A96B-00C04FD705A2}
   static const IID& EventInterfaceId();   // DWebBrowserEvents2
@@ -51,7 +53,7 @@ class TLNT {
 
   TLNT(const TLNT&) = delete;
   TLNT& operator=(const TLNT&) = delete;
-  virtual ~TLNT();
+  ~TLNT() override;
 
   // The browser's IWebBrowser2, obtained from the control object on first use and kept.
   IWebBrowser2* DefaultInterface();
@@ -130,7 +132,7 @@ class TLNT {
   HRESULT DispatchEvent(DISPID id, DISPPARAMS* params);
 
  protected:
-  TLNT() = default;
+  explicit TLNT(tk::TComponent* owner) : tk::TComponent(owner) {}
   // Creates the browser object and embeds it with the given site host. Runs
   // from the control's constructor, once the host can answer calls.
   void CreateBrowser(LntSiteHost* host);

@@ -72,7 +72,7 @@ TEST_F(HostTest, DownloadControlAmbientFollowsTheOptions) {
 
 TEST_F(HostTest, AmbientRows) {
   TLantern control;
-  control.Name = L"WebBrowser1";
+  control.SetName("WebBrowser1");
   control.Font.Name = L"Arial";
   control.Font.Size = 11;
   EXPECT_TRUE(AmbientBool(control, DISPID_AMBIENT_USERMODE));

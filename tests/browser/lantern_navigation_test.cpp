@@ -55,9 +55,18 @@ TEST_F(NavigationTest, SearchTabBrowserReachesTheServerWithUrlUnchanged) {
   LoopbackServer server;
   HWND parent = MakeParent();
   {
-    // As the search tabs do: owner, foreign parent window, options, navigate.
-    TLantern browser(nullptr);
+    // As the search tabs do: owner, foreign parent window, its size, options, navigate.
+    auto* sheet = new tk::TComponent(nullptr);
+    TLantern& browser = *new TLantern(sheet);
     browser.SetParentWindow(parent);
+    RECT client{};
+    GetClientRect(parent, &client);
+    browser.SetWidth(client.right);
+    browser.SetHeight(client.bottom);
+    RECT placed{};
+    GetWindowRect(browser.Handle(), &placed);
+    EXPECT_EQ(placed.right - placed.left, client.right);
+    EXPECT_EQ(placed.bottom - placed.top, client.bottom);
     browser.SetDownloadOptions({TDownloadControlOption::DownloadImages, TDownloadControlOption::DontExecuteJava,
                                 TDownloadControlOption::DontDownloadActiveX});
     EXPECT_EQ(browser.DownloadControlValue(), 0x510u);
@@ -70,6 +79,17 @@ TEST_F(NavigationTest, SearchTabBrowserReachesTheServerWithUrlUnchanged) {
     EXPECT_EQ(server.Requests()[0].rfind("GET /search?k=", 0), 0u) << server.Requests()[0];
     ASSERT_FALSE(seen.empty());
     EXPECT_EQ(seen[0], url);
+
+    // The owner frees the control, and the control its window.
+    HWND window = browser.Handle();
+    ComPtr<IOleClientSite> site = ComPtr<IOleClientSite>::Share(browser.Site()->ClientSite());
+    sheet->Free();
+    EXPECT_FALSE(IsWindow(window));
+    // A site kept by someone else outlives the control and answers without it.
+    ComPtr<IOleWindow> asWindow = site.As<IOleWindow>(IID_IOleWindow);
+    ASSERT_TRUE(asWindow);
+    HWND none = reinterpret_cast<HWND>(1);
+    EXPECT_NE(asWindow->GetWindow(&none), S_OK);
   }
   DestroyWindow(parent);
 }

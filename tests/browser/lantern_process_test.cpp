@@ -11,6 +11,7 @@
 
 #include "Lantern.h"
 #include "LntProcess.h"
+#include "tkForms.h"
 
 using namespace kinopod::lnt;
 
@@ -215,12 +216,22 @@ std::wstring Caption(HWND hwnd) {
 
 TEST(LanternProcess, OwnerWatchClosesScriptErrorDialogs) {
   LntUnit unit;
-  HWND owner = MakeWindow(L"Form2");
+  tk::TForm form(nullptr);
+  form.SetBounds(20, 20, 500, 400);
   {
-    TLantern browser(owner);
+    // The owning form has no window yet: nothing to watch.
+    TLantern early(&form);
+    early.Loaded();
+    EXPECT_FALSE(early.OwnerWatchInstalled());
+  }
+  form.Show();
+  HWND owner = form.Handle();
+  {
+    TLantern browser(&form);
+    EXPECT_EQ(browser.OwnerWindow(), owner);
     browser.Loaded();
     EXPECT_TRUE(browser.OwnerWatchInstalled());
-    TLantern second(owner);
+    TLantern second(&form);
     second.Loaded();
     EXPECT_FALSE(second.OwnerWatchInstalled());  // one watch per process
 
@@ -268,7 +279,6 @@ TEST(LanternProcess, OwnerWatchClosesScriptErrorDialogs) {
   EXPECT_TRUE(IsWindow(later));
   EXPECT_EQ(Caption(later), L"Internet Explorer Script Error");
   DestroyWindow(later);
-  DestroyWindow(owner);
 }
 
 // --- the control's window ------------------------------------------------------
