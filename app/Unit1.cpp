@@ -231,6 +231,7 @@ void TForm1::vxSkinSpeedButton2Click(tk::TObject*) {
 
 void TForm1::vxSkinSpeedButton1Click(tk::TObject*) {
   ShowFormInPanel(Form3, [](tk::TComponent* o) { return new TForm3(o); }, true, panel2);
+  RunSiteSearch(Form3);
 }
 
 void TForm1::OpenCategory(const wchar_t* path) {

@@ -1,9 +1,15 @@
 // The search results form: one skinned page control that receives a tab
-// per search site and keyword.
+// per search site and keyword, and the search that fills it.
 #pragma once
+
+#include <string>
 
 #include "tkForms.h"
 #include "vxSkinTabs.h"
+
+namespace kinopod::lnt {
+class TLantern;
+}
 
 class TForm3 : public tk::TForm {
  public:
@@ -12,3 +18,15 @@ class TForm3 : public tk::TForm {
 };
 
 extern TForm3* Form3;
+
+// Sends the keyword in Form1's edit1 to every site ticked in Form4, one new
+// tab per site at the end of form's page control, in the sites' fixed order.
+// An error (a browser that cannot be made or refuses the URL) ends the
+// search at that site and propagates.
+void RunSiteSearch(TForm3* form);
+
+// One search tab: a sheet captioned `caption` (also its hint) at the end of
+// `pages`, and a browser in it, sized to it, navigating to `url`. Returns
+// the browser; the sheet owns it.
+kinopod::lnt::TLantern* AddSearchTab(vx::TvxSkinPageControl* pages, const std::wstring& caption,
+                                     const std::wstring& url);

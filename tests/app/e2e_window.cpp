@@ -7,7 +7,11 @@
 //       prints "screen W H window L T R B client L T W H"
 //   e2e_window close TITLE
 //       posts WM_CLOSE to it
+//   e2e_window tabs TITLE
+//       prints the captions of the tabs of the tab control inside that window,
+//       one per line (UTF-8), after a line "tabs N"
 #include <windows.h>
+#include <commctrl.h>
 
 #include <cstdio>
 #include <cwchar>
@@ -20,11 +24,59 @@ HWND FindVisible(const wchar_t* title) {
   return (w && IsWindowVisible(w)) ? w : nullptr;
 }
 
+BOOL CALLBACK FindTabControl(HWND w, LPARAM lp) {
+  wchar_t cls[64] = {};
+  GetClassNameW(w, cls, 64);
+  if (std::wstring(cls) == L"TkTabControl" || std::wstring(cls) == WC_TABCONTROLW) {
+    *reinterpret_cast<HWND*>(lp) = w;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+// The tab control lives in the program's process: its item texts are asked
+// for through a buffer in that process.
+int PrintTabs(HWND top) {
+  HWND tabs = nullptr;
+  EnumChildWindows(top, FindTabControl, reinterpret_cast<LPARAM>(&tabs));
+  if (!tabs) {
+    std::printf("tabs 0\n");
+    return 0;
+  }
+  DWORD pid = 0;
+  GetWindowThreadProcessId(tabs, &pid);
+  HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid);
+  if (!process) return 1;
+  constexpr int kChars = 512;
+  auto* remote = static_cast<char*>(
+      VirtualAllocEx(process, nullptr, sizeof(TCITEMW) + kChars * sizeof(wchar_t), MEM_COMMIT, PAGE_READWRITE));
+  if (!remote) return 1;
+  int count = static_cast<int>(SendMessageW(tabs, TCM_GETITEMCOUNT, 0, 0));
+  std::printf("tabs %d\n", count);
+  for (int i = 0; i < count; ++i) {
+    TCITEMW item{};
+    item.mask = TCIF_TEXT;
+    item.pszText = reinterpret_cast<wchar_t*>(remote + sizeof(TCITEMW));
+    item.cchTextMax = kChars;
+    wchar_t text[kChars] = {};
+    WriteProcessMemory(process, remote, &item, sizeof item, nullptr);
+    WriteProcessMemory(process, remote + sizeof(TCITEMW), text, sizeof text, nullptr);
+    SendMessageW(tabs, TCM_GETITEMW, i, reinterpret_cast<LPARAM>(remote));
+    ReadProcessMemory(process, remote + sizeof(TCITEMW), text, sizeof text - sizeof(wchar_t), nullptr);
+    char utf8[kChars * 3] = {};
+    WideCharToMultiByte(CP_UTF8, 0, text, -1, utf8, sizeof utf8, nullptr, nullptr);
+    std::printf("%s\n", utf8);
+  }
+  VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+  CloseHandle(process);
+  return 0;
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
   if (argc < 3) {
-    std::fprintf(stderr, "usage: e2e_window geometry|close TITLE [TIMEOUT_MS]\n");
+    std::fprintf(stderr, "usage: e2e_window geometry|close|tabs TITLE [TIMEOUT_MS]\n");
     return 2;
   }
   std::wstring cmd = argv[1];
@@ -38,6 +90,11 @@ int wmain(int argc, wchar_t** argv) {
       return 1;
     }
     Sleep(100);
+  }
+  if (cmd == L"tabs") {
+    int rc = PrintTabs(w);
+    std::fflush(stdout);
+    return rc;
   }
   if (cmd == L"close") {
     return PostMessageW(w, WM_CLOSE, 0, 0) ? 0 : 1;

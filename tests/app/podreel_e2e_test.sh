@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Runs podreel_e2e_test.py in the Wine environment of a build.
-# Usage: podreel_e2e_test.sh SOURCE_DIR BUILD_DIR PORT PODREEL_EXE E2E_WINDOW_EXE
+# Usage: podreel_e2e_test.sh SOURCE_DIR BUILD_DIR PORT PODREEL_EXE E2E_WINDOW_EXE LABELS
 set -euo pipefail
 src=$1 build=$2
 shift 2
