@@ -1,7 +1,5 @@
 #include "Unit3.h"
 
-#include <memory>
-
 #include "Lantern.h"
 #include "SearchSites.h"
 #include "Unit1.h"
@@ -49,14 +47,6 @@ TForm3::TForm3(tk::TComponent* owner) : tk::TForm(owner) {
 
 namespace {
 
-// Holds a sheet's browser until the browser control is a component that an
-// owner frees by itself.
-class TSheetBrowser : public tk::TComponent {
- public:
-  explicit TSheetBrowser(tk::TComponent* owner) : tk::TComponent(owner), browser(std::make_unique<TLantern>()) {}
-  std::unique_ptr<TLantern> browser;
-};
-
 std::wstring Wide(const std::u16string& s) { return std::wstring(s.begin(), s.end()); }
 std::u16string Utf16(const std::wstring& s) { return std::u16string(s.begin(), s.end()); }
 
@@ -69,11 +59,12 @@ TLantern* AddSearchTab(vx::TvxSkinPageControl* pages, const std::wstring& captio
   sheet->SetShowHint(true);
   sheet->SetHint(sheet->Caption());
 
-  TLantern* browser = (new TSheetBrowser(sheet))->browser.get();
-  // The browser is placed once: it does not follow later changes of the
-  // sheet's size.
-  browser->SetBounds(0, 0, sheet->Width(), sheet->Height());
+  // The sheet frees its browser. The browser is placed once: it does not
+  // follow later changes of the sheet's size.
+  auto* browser = new TLantern(sheet);
   browser->SetParentWindow(sheet->Handle());
+  browser->SetWidth(sheet->Width());
+  browser->SetHeight(sheet->Height());
   browser->SetDownloadOptions({TDownloadControlOption::DownloadImages, TDownloadControlOption::DontExecuteJava,
                                TDownloadControlOption::DontDownloadActiveX});
   browser->Navigate(url);
