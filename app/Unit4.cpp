@@ -67,7 +67,21 @@ TForm4::TForm4(tk::TComponent* owner) : tk::TForm(owner) {
   vxSkinSpeedButton1->SetBounds(224, 248, 73, 25);
   vxSkinSpeedButton1->SetSkinData(skin);
   vxSkinSpeedButton1->SetSkinDataName("toolbutton");
+  vxSkinSpeedButton1->ShowCaption = true;
   vxSkinSpeedButton1->ImageIndex = 0;
+  vxSkinSpeedButton1->UseSkinSize = true;
+  vxSkinSpeedButton1->UseSkinFontColor = true;
+  vxSkinSpeedButton1->WidthWithCaption = 0;
+  vxSkinSpeedButton1->WidthWithoutCaption = 0;
+  vxSkinSpeedButton1->Transparent = false;
+  vxSkinSpeedButton1->Flat = false;
+  vxSkinSpeedButton1->RepeatMode = false;
+  vxSkinSpeedButton1->RepeatInterval = 100;
+  vxSkinSpeedButton1->AllowAllUp = false;
+  vxSkinSpeedButton1->Down = false;
+  vxSkinSpeedButton1->GroupIndex = 0;
+  vxSkinSpeedButton1->NumGlyphs = 1;
+  vxSkinSpeedButton1->Spacing = 1;
   vxSkinSpeedButton1->SetCaption(L"\u786e \u8ba4");  // "确 认"
   vxSkinSpeedButton1->OnClick = [this](tk::TObject* s) { vxSkinSpeedButton1Click(s); };
 

@@ -1,0 +1,304 @@
+// The search in the program's own forms under Wine and code page 936: the
+// tabs a click on the search button adds (captions, hints, their browsers
+// and options), the requests those browsers send, the edge cases of the
+// keyword and of the site choice, and that closing many search tabs gives
+// every window, GDI object and browser back.
+#include <gtest/gtest.h>
+
+#include "LoopbackServer.h"
+
+#include <algorithm>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "CategoryPages.h"
+#include "Lantern.h"
+#include "LntProcess.h"
+#include "SearchSites.h"
+#include "Unit1.h"
+#include "Unit2.h"
+#include "Unit3.h"
+#include "Unit4.h"
+#include "kinopod/site_config.h"
+#include "resource_counts.h"
+
+using kinopod::lnt::TDownloadControlOption;
+using kinopod::lnt::TLantern;
+
+namespace {
+
+LoopbackServer& Server() {
+  static LoopbackServer server;
+  return server;
+}
+
+std::string LoopbackHost() { return "127.0.0.1:" + std::to_string(Server().Port()); }
+
+}  // namespace
+
+// This program's site configuration: every host on the test's server.
+namespace kinopod {
+
+const SearchHosts& ConfiguredSearchHosts() {
+  static const std::string host = LoopbackHost();
+  static const SearchHosts hosts{host, host, host, host, host, host, host, host, "127.0.0.1"};
+  return hosts;
+}
+
+std::wstring CategoryUrl(const wchar_t* path) {
+  std::string host = LoopbackHost();
+  return L"http://" + std::wstring(host.begin(), host.end()) + path;
+}
+
+}  // namespace kinopod
+
+namespace {
+
+class Witness : public tk::TComponent {
+ public:
+  Witness(tk::TComponent* owner, int& gone) : tk::TComponent(owner), gone_(gone) {}
+  ~Witness() override { ++gone_; }
+
+ private:
+  int& gone_;
+};
+
+const std::wstring kLabels[kinopod::kSearchSiteCount] = {
+    kinopod::site::kLabel1, kinopod::site::kLabel2, kinopod::site::kLabel3, kinopod::site::kLabel4,
+    kinopod::site::kLabel5, kinopod::site::kLabel6, kinopod::site::kLabel7};
+
+class SearchTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    Server();
+    app = new tk::TApplication();
+    app->MessageBoxHook = [this](const std::wstring& text, const std::wstring&, unsigned) {
+      boxes.push_back(text);
+      return IDOK;
+    };
+    app->CreateForm(Form1);
+    app->CreateForm(Form2);
+    app->CreateForm(Form3);
+    app->CreateForm(Form4);
+    Form1->Show();
+    pages = Form3->vxSkinPageControl1;
+  }
+  void TearDown() override {
+    delete app;
+    Form1 = nullptr;
+    Form2 = nullptr;
+    Form3 = nullptr;
+    Form4 = nullptr;
+    EXPECT_TRUE(boxes.empty()) << "an error box: " << std::string(boxes[0].begin(), boxes[0].end());
+  }
+  bool PumpUntil(const std::function<bool()>& done, int ms) {
+    ULONGLONG end = GetTickCount64() + ms;
+    while (!done()) {
+      if (GetTickCount64() > end) return false;
+      app->ProcessMessages();
+      MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+    }
+    return true;
+  }
+  void Search(const std::wstring& keyword) {
+    Form1->edit1->SetText(keyword);
+    Form1->vxSkinSpeedButton1Click(nullptr);
+  }
+  // The request paths that arrived after the first `skip`, once `count` have.
+  std::multiset<std::string> Requests(size_t skip, size_t count) {
+    PumpUntil([&] { return Server().Requests().size() >= skip + count; }, 60000);
+    std::multiset<std::string> paths;
+    auto all = Server().Requests();
+    for (size_t i = skip; i < all.size(); ++i) {
+      const std::string& line = all[i];  // "GET <path> HTTP/1.1"
+      size_t a = line.find(' '), b = line.rfind(' ');
+      paths.insert(a != b ? line.substr(a + 1, b - a - 1) : line);
+    }
+    return paths;
+  }
+  TLantern* BrowserOf(tk::TTabSheet* sheet) {
+    TLantern* found = nullptr;
+    for (int i = 0; i < sheet->ComponentCount(); ++i)
+      if (auto* b = dynamic_cast<TLantern*>(sheet->Components(i))) {
+        EXPECT_EQ(found, nullptr) << "one browser per sheet";
+        found = b;
+      }
+    return found;
+  }
+  kinopod::lnt::LntUnit unit;
+  tk::TApplication* app = nullptr;
+  std::vector<std::wstring> boxes;
+  vx::TvxSkinPageControl* pages = nullptr;
+};
+
+TEST_F(SearchTest, ChineseKeywordOpensATabPerSiteInTableOrder) {
+  ASSERT_EQ(GetACP(), 936u);
+  PumpUntil([] { return !Server().Requests().empty(); }, 30000);  // the first category page
+  const size_t before = Server().Requests().size();
+  const std::wstring sky = L"\u5929\u7a7a";  // 天空
+  Search(sky);
+
+  EXPECT_EQ(Form3->Parent(), Form1->panel2);
+  EXPECT_TRUE(Form3->Visible());
+  ASSERT_EQ(pages->PageCount(), 7);
+  EXPECT_EQ(pages->Pages(5)->Caption(), L"\u5929\u7a7a(psp\u4e13\u7528)");
+  for (int row = 0; row < 7; ++row) {
+    tk::TTabSheet* sheet = pages->Pages(row);
+    EXPECT_NE(dynamic_cast<vx::TvxSkinTabSheet*>(sheet), nullptr);
+    EXPECT_EQ(sheet->Caption(), sky + L"(" + kLabels[row] + L")");
+    EXPECT_EQ(pages->TabCaption(row), sheet->Caption());
+    EXPECT_EQ(sheet->Hint(), sheet->Caption());
+    EXPECT_TRUE(sheet->ShowHint());
+    TLantern* browser = BrowserOf(sheet);
+    ASSERT_NE(browser, nullptr);
+    EXPECT_EQ(browser->ParentWindow(), sheet->Handle());
+    RECT r = browser->BoundsRect();
+    EXPECT_EQ(r.right - r.left, sheet->Width());
+    EXPECT_EQ(r.bottom - r.top, sheet->Height());
+    EXPECT_EQ(browser->DownloadOptions(),
+              (kinopod::lnt::TDownloadControlOptions{TDownloadControlOption::DownloadImages,
+                                                     TDownloadControlOption::DontExecuteJava,
+                                                     TDownloadControlOption::DontDownloadActiveX}));
+  }
+  EXPECT_EQ(pages->ActivePage(), pages->Pages(0));
+
+  std::multiset<std::string> got = Requests(before, 7);
+  const std::string utf8 = "%E5%A4%A9%E7%A9%BA", host = LoopbackHost();
+  for (const std::string& want :
+       std::vector<std::string>{"/search.php?srchtxt=" + utf8, "/Search.asp?keyword=%CC%EC%BF%D5", "/do/s?wd=" + utf8,
+        "/search?domains=" + host + "&q=" + utf8 + "&sitesearch=127.0.0.1", "/search?search=" + utf8 + "+mp4"})
+    EXPECT_EQ(got.count(want), 1u) << want;
+  // The raw rows hand the characters themselves to the browser, which
+  // escapes them for the wire as it does for any typed address.
+  int raw = 0;
+  for (const std::string& path : got) raw += path.rfind("/plus/search.php?kwtype=0&keyword=", 0) == 0;
+  EXPECT_EQ(raw, 2);
+  EXPECT_EQ(got.size(), 7u);
+
+  // A second search appends its tabs.
+  Search(sky);
+  EXPECT_EQ(pages->PageCount(), 14);
+  EXPECT_EQ(pages->Pages(13)->Caption(), sky + L"(" + kLabels[6] + L")");
+}
+
+TEST_F(SearchTest, EmptyKeywordBlanksAndNoSiteTicked) {
+  PumpUntil([] { return !Server().Requests().empty(); }, 30000);
+  size_t before = Server().Requests().size();
+  Search(L"");
+  ASSERT_EQ(pages->PageCount(), 7);
+  EXPECT_EQ(pages->Pages(0)->Caption(), L"(" + kLabels[0] + L")");
+  std::multiset<std::string> got = Requests(before, 7);
+  EXPECT_EQ(got.count("/search.php?srchtxt="), 1u);
+  EXPECT_EQ(got.count("/Search.asp?keyword="), 1u);
+  EXPECT_EQ(got.count("/plus/search.php?kwtype=0&keyword=%20mp4"), 1u);
+  EXPECT_EQ(got.count("/search?search=mp4"), 1u);
+
+  // Blanks stay in the captions; the encoding rows drop them.
+  before = Server().Requests().size();
+  Search(L"  ab ");
+  ASSERT_EQ(pages->PageCount(), 14);
+  EXPECT_EQ(pages->Pages(7)->Caption(), L"  ab (" + kLabels[0] + L")");
+  got = Requests(before, 7);
+  EXPECT_EQ(got.count("/search.php?srchtxt=ab"), 1u);
+  EXPECT_EQ(got.count("/search?search=ab++mp4"), 1u);
+  EXPECT_EQ(got.count("/plus/search.php?kwtype=0&keyword=%20%20ab%20%20mp4"), 1u);
+  EXPECT_EQ(Form1->edit1->Text(), L"  ab ") << "the keyword box is left as typed";
+
+  // Nothing ticked: the results form is shown, no tab is added.
+  Form2->Show();
+  for (auto* box : {Form4->vxSkinCheckRadioBox1, Form4->vxSkinCheckRadioBox2, Form4->vxSkinCheckRadioBox3,
+                    Form4->vxSkinCheckRadioBox4, Form4->vxSkinCheckRadioBox5, Form4->vxSkinCheckRadioBox6,
+                    Form4->vxSkinCheckRadioBox7})
+    box->SetChecked(false);
+  Search(L"x");
+  EXPECT_EQ(pages->PageCount(), 14);
+  EXPECT_TRUE(Form3->Visible());
+  EXPECT_FALSE(Form2->Visible());
+
+  // Only rows 6 and 7, in the table's order although their boxes are
+  // numbered the other way round.
+  Form4->vxSkinCheckRadioBox6->SetChecked(true);
+  Form4->vxSkinCheckRadioBox7->SetChecked(true);
+  Search(L"x");
+  ASSERT_EQ(pages->PageCount(), 16);
+  EXPECT_EQ(pages->Pages(14)->Caption(), L"x(" + kLabels[5] + L")");
+  EXPECT_EQ(pages->Pages(15)->Caption(), L"x(" + kLabels[6] + L")");
+}
+
+TEST_F(SearchTest, SiteDialogStartsTickedAndOnlyEverHides) {
+  struct Box {
+    vx::TvxSkinCheckRadioBox* box;
+    tk::TRect bounds;
+    int tabOrder;
+    std::wstring caption;
+  };
+  const Box boxes[] = {
+      {Form4->vxSkinCheckRadioBox1, {55, 24, 168, 49}, 1, kLabels[0]},
+      {Form4->vxSkinCheckRadioBox2, {55, 80, 168, 105}, 0, kLabels[1]},
+      {Form4->vxSkinCheckRadioBox3, {55, 136, 168, 161}, 2, kLabels[2]},
+      {Form4->vxSkinCheckRadioBox6, {55, 192, 201, 217}, 6, kLabels[6]},
+      {Form4->vxSkinCheckRadioBox4, {303, 24, 416, 49}, 3, kLabels[3]},
+      {Form4->vxSkinCheckRadioBox5, {303, 80, 465, 105}, 4, kLabels[4]},
+      {Form4->vxSkinCheckRadioBox7, {303, 144, 449, 169}, 5, L"psp\u4e13\u7528"},
+  };
+  EXPECT_FALSE(Form4->Visible());
+  EXPECT_EQ(Form4->ClientWidth(), 534);
+  EXPECT_EQ(Form4->ClientHeight(), 300);
+  for (const Box& b : boxes) {
+    EXPECT_TRUE(b.box->Checked());
+    EXPECT_EQ(b.box->State(), vx::cbChecked);
+    EXPECT_EQ(b.box->BoundsRect(), b.bounds);
+    EXPECT_EQ(b.box->TabOrder(), b.tabOrder);
+    EXPECT_EQ(b.box->Caption(), b.caption);
+  }
+  EXPECT_EQ(Form4->vxSkinSpeedButton1->Caption(), L"\u786e \u8ba4");
+
+  // Shown by the main window's button, hidden by OK, keeping the choice.
+  Form1->vxSkinSpeedButton2Click(nullptr);
+  EXPECT_TRUE(Form4->Visible());
+  Form4->vxSkinCheckRadioBox3->SetChecked(false);
+  Form4->vxSkinSpeedButton1Click(nullptr);
+  EXPECT_FALSE(Form4->Visible());
+  Form1->vxSkinSpeedButton2Click(nullptr);
+  EXPECT_TRUE(Form4->Visible());
+  EXPECT_FALSE(Form4->vxSkinCheckRadioBox3->Checked());
+
+  // Closing it by its frame hides it too; the form lives on.
+  TForm4* dialog = Form4;
+  Form4->Close();
+  PumpUntil([] { return false; }, 200);
+  EXPECT_FALSE(Form4->Visible());
+  EXPECT_EQ(Form4, dialog);
+  EXPECT_FALSE(Form4->vxSkinCheckRadioBox3->Checked());
+}
+
+TEST_F(SearchTest, ClosingSeventySearchTabsGivesEverythingBack) {
+  PumpUntil([] { return !Server().Requests().empty(); }, 30000);
+  auto closeAll = [&] {
+    while (pages->ActivePage()) pages->CloseActivePage();
+  };
+  // A first round loads what browsers share for the rest of the process.
+  Search(L"warm");
+  PumpUntil([] { return false; }, 1500);
+  closeAll();
+  PumpUntil([] { return false; }, 500);
+  const int gdi0 = tktest::GdiObjectCount(), user0 = tktest::UserObjectCount();
+  ASSERT_GT(gdi0, 0);
+
+  int browsersGone = 0;
+  for (int i = 0; i < 10; ++i) Search(L"k" + std::to_wstring(i));
+  ASSERT_EQ(pages->PageCount(), 70);
+  for (int i = 0; i < 70; ++i) new Witness(BrowserOf(pages->Pages(i)), browsersGone);
+  EXPECT_GT(tktest::UserObjectCount(), user0 + 70);
+  PumpUntil([] { return false; }, 1500);
+
+  closeAll();
+  EXPECT_EQ(pages->PageCount(), 0);
+  EXPECT_EQ(browsersGone, 70);
+  PumpUntil([] { return false; }, 500);
+  EXPECT_EQ(tktest::UserObjectCount(), user0);
+  EXPECT_EQ(tktest::GdiObjectCount(), gdi0);
+}
+
+}  // namespace

@@ -1,0 +1,242 @@
+// The skinned page control under Wine: tab size and image slot, the plain
+// look's tabs and crosses, closing pages with the close buttons (which tab
+// closes, which one becomes active, what is freed), refusing a close, and
+// paging with the mouse wheel.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "tkStdCtrls.h"
+#include "vxSkinTabs.h"
+#include "win_support.h"
+
+using namespace vx;
+using tktest::ToolkitTest;
+
+namespace {
+
+class Witness : public tk::TComponent {
+ public:
+  Witness(tk::TComponent* owner, bool& gone) : tk::TComponent(owner), gone_(gone) {}
+  ~Witness() override { gone_ = true; }
+
+ private:
+  bool& gone_;
+};
+
+class SkinPageControlTest : public ToolkitTest {
+ protected:
+  void SetUp() override {
+    ToolkitTest::SetUp();
+    app->CreateForm(form);
+    form->SetBounds(20, 20, 640, 300);
+    pc = new TvxSkinPageControl(form);
+    pc->SetParent(form);
+    pc->SetAlign(tk::alClient);
+    form->Show();
+  }
+  TvxSkinTabSheet* AddSheet(const std::wstring& caption, bool* gone = nullptr) {
+    auto* s = new TvxSkinTabSheet(pc);
+    s->SetPageControl(pc);
+    s->SetCaption(caption);
+    if (gone) new Witness(s, *gone);
+    return s;
+  }
+  void Paint() {
+    pc->Invalidate();
+    UpdateWindow(pc->Handle());
+  }
+  tk::TPoint CloseCentre(int tab) {
+    tk::TRect r = pc->CloseButtonRect(tab);
+    return {(r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2};
+  }
+  void Send(UINT msg, tk::TPoint p) {
+    SendMessageW(pc->Handle(), msg, msg == WM_MOUSEMOVE ? 0 : MK_LBUTTON, MAKELPARAM(p.X, p.Y));
+  }
+  void Click(tk::TPoint p) {
+    Send(WM_MOUSEMOVE, p);
+    Send(WM_LBUTTONDOWN, p);
+    Send(WM_LBUTTONUP, p);
+  }
+  // The control painted into a bitmap of its size.
+  std::vector<COLORREF> Snapshot(int& w) {
+    w = pc->ClientWidth();
+    int h = pc->ClientHeight();
+    HDC screen = GetDC(nullptr);
+    HDC dc = CreateCompatibleDC(screen);
+    HBITMAP bmp = CreateCompatibleBitmap(screen, w, h);
+    HGDIOBJ old = SelectObject(dc, bmp);
+    SendMessageW(pc->Handle(), WM_PAINT, reinterpret_cast<WPARAM>(dc), 0);
+    std::vector<COLORREF> pixels(static_cast<size_t>(w) * h);
+    for (int y = 0; y < h; ++y)
+      for (int x = 0; x < w; ++x) pixels[static_cast<size_t>(y) * w + x] = GetPixel(dc, x, y);
+    SelectObject(dc, old);
+    DeleteObject(bmp);
+    DeleteDC(dc);
+    ReleaseDC(nullptr, screen);
+    return pixels;
+  }
+  tk::TForm* form = nullptr;
+  TvxSkinPageControl* pc = nullptr;
+};
+
+TEST_F(SkinPageControlTest, TabsTakeTheDefaultHeightAndKeepRoomForTheCloseButton) {
+  TvxSkinTabSheet* a = AddSheet(L"alpha");
+  // Wider than the platform's smallest tab.
+  AddSheet(L"a caption of some length");
+  EXPECT_EQ(pc->TabRect(0).Height(), 20);
+  pc->SetDefaultItemHeight(26);
+  EXPECT_EQ(pc->TabRect(0).Height(), 26);
+  pc->SetDefaultItemHeight(20);
+
+  int plain = pc->TabRect(1).Width();
+  pc->SetShowCloseButtons(true);
+  EXPECT_GE(pc->TabRect(1).Width(), plain + pc->CloseButtonSize());
+  pc->SetShowCloseButtons(false);
+  EXPECT_EQ(pc->TabRect(1).Width(), plain);
+
+  // The page area lies one pixel inside the control, below the tab row.
+  tk::TRect area = pc->DisplayRect();
+  EXPECT_EQ(area.Left, 1);
+  EXPECT_EQ(area.Right, pc->ClientWidth() - 1);
+  EXPECT_EQ(area.Bottom, pc->ClientHeight() - 1);
+  EXPECT_GE(area.Top, pc->TabItemRect(0).Bottom - 1);
+  EXPECT_EQ(a->BoundsRect(), area);
+}
+
+TEST_F(SkinPageControlTest, PlainLookDrawsTheTabStatesAndTheCrosses) {
+  pc->SetShowCloseButtons(true);
+  AddSheet(L"alpha");
+  AddSheet(L"beta");
+  Paint();
+  int w = 0;
+  std::vector<COLORREF> px = Snapshot(w);
+  auto at = [&](tk::TPoint p) { return px[static_cast<size_t>(p.Y) * w + p.X]; };
+
+  tk::TRect active = pc->TabItemRect(0), inactive = pc->TabItemRect(1);
+  EXPECT_EQ(at({active.Left, active.Top + 5}), RGB(0, 0, 0x80)) << "navy frame round the active tab";
+  EXPECT_EQ(at({active.Left + 3, active.Top + 3}), RGB(0xB6, 0xBD, 0xD2)) << "active, unfocused";
+  EXPECT_EQ(at({inactive.Left + 3, inactive.Top + 3}), GetSysColor(COLOR_BTNFACE));
+
+  // The cross starts one pixel into its glyph, two into the button: black,
+  // white while the pointer is on the button.
+  tk::TRect button = pc->CloseButtonRect(1);
+  ASSERT_FALSE(button.IsEmpty());
+  EXPECT_EQ(button.Right, inactive.Right - 2);
+  EXPECT_EQ(at({button.Left + 3, button.Top + 3}), RGB(0, 0, 0));
+  Send(WM_MOUSEMOVE, CloseCentre(1));
+  px = Snapshot(w);
+  EXPECT_EQ(at({button.Left + 3, button.Top + 3}), RGB(255, 255, 255));
+  EXPECT_EQ(at({inactive.Left + 3, inactive.Top + 3}), RGB(0xB6, 0xBD, 0xD2)) << "the tab under the pointer";
+}
+
+TEST_F(SkinPageControlTest, CloseButtonClosesItsOwnTabAndFreesThePage) {
+  pc->SetShowCloseButtons(true);
+  pc->FreeOnClose = true;
+  int afterClose = 0;
+  pc->OnAfterClose = [&](tk::TObject*) { ++afterClose; };
+  bool aGone = false, bGone = false, cGone = false, dGone = false;
+  TvxSkinTabSheet* a = AddSheet(L"a", &aGone);
+  TvxSkinTabSheet* b = AddSheet(L"b", &bGone);
+  AddSheet(L"c", &cGone);
+  TvxSkinTabSheet* d = AddSheet(L"d", &dGone);
+  Paint();
+
+  // A press on an inactive tab's button selects that tab; the release closes
+  // it and the tab moving into its place becomes active.
+  tk::TPoint c = CloseCentre(2);
+  Send(WM_MOUSEMOVE, c);
+  Send(WM_LBUTTONDOWN, c);
+  EXPECT_EQ(pc->TabIndex(), 2);
+  Send(WM_LBUTTONUP, c);
+  EXPECT_TRUE(cGone);
+  EXPECT_EQ(afterClose, 1);
+  EXPECT_EQ(pc->PageCount(), 3);
+  EXPECT_EQ(pc->ActivePage(), d);
+  Paint();
+
+  // Pressing a button, leaving it and releasing elsewhere closes nothing.
+  tk::TPoint dClose = CloseCentre(2);
+  Send(WM_MOUSEMOVE, dClose);
+  Send(WM_LBUTTONDOWN, dClose);
+  tk::TRect body = pc->TabItemRect(2);
+  Send(WM_MOUSEMOVE, {body.Left + 3, body.Top + 3});
+  Send(WM_LBUTTONUP, {body.Left + 3, body.Top + 3});
+  EXPECT_FALSE(dGone);
+
+  // A press on one tab released on another tab's button closes nothing
+  // (the active page is not the one whose button is under the pointer).
+  pc->SetActivePage(a);
+  Paint();
+  tk::TRect aBody = pc->TabItemRect(0);
+  Send(WM_MOUSEMOVE, {aBody.Left + 3, aBody.Top + 3});
+  Send(WM_LBUTTONDOWN, {aBody.Left + 3, aBody.Top + 3});
+  Send(WM_MOUSEMOVE, CloseCentre(1));
+  Send(WM_LBUTTONUP, CloseCentre(1));
+  EXPECT_FALSE(aGone);
+  EXPECT_FALSE(bGone);
+  EXPECT_EQ(pc->ActivePage(), a);
+
+  // Closing the last tab while active activates the new last one.
+  pc->SetActivePage(d);
+  Paint();
+  Click(CloseCentre(2));
+  EXPECT_TRUE(dGone);
+  EXPECT_EQ(pc->ActivePage(), b);
+
+  // A refusing OnClose keeps the page.
+  pc->OnClose = [&](tk::TObject* sender, bool& canClose) {
+    EXPECT_EQ(sender, b);
+    canClose = false;
+  };
+  Paint();
+  Click(CloseCentre(1));
+  EXPECT_FALSE(bGone);
+  EXPECT_EQ(pc->TabCount(), 2);
+  pc->OnClose = nullptr;
+
+  // Without FreeOnClose the tab goes and the page stays.
+  pc->FreeOnClose = false;
+  Paint();
+  Click(CloseCentre(1));
+  EXPECT_FALSE(bGone);
+  EXPECT_FALSE(b->TabVisible());
+  EXPECT_EQ(pc->PageCount(), 2);
+  EXPECT_EQ(pc->ActivePage(), a);
+
+  // Closing the only tab leaves no active page.
+  pc->FreeOnClose = true;
+  Paint();
+  Click(CloseCentre(0));
+  EXPECT_TRUE(aGone);
+  EXPECT_EQ(pc->ActivePage(), nullptr);
+  EXPECT_EQ(afterClose, 4);
+}
+
+TEST_F(SkinPageControlTest, MouseWheelPagesThroughTheTabsWithoutWrapping) {
+  pc->MouseWheelSupport = true;
+  TvxSkinTabSheet* a = AddSheet(L"a");
+  TvxSkinTabSheet* b = AddSheet(L"b");
+  TvxSkinTabSheet* c = AddSheet(L"c");
+  b->SetTabVisible(false);
+  int changes = 0;
+  pc->OnChange = [&](tk::TObject*) { ++changes; };
+  pc->SetFocus();
+  auto wheel = [&](int delta) { SendMessageW(pc->Handle(), WM_MOUSEWHEEL, MAKEWPARAM(0, delta), 0); };
+  wheel(-120);
+  EXPECT_EQ(pc->ActivePage(), c) << "the page without a tab is skipped";
+  wheel(-120);
+  EXPECT_EQ(pc->ActivePage(), c) << "nothing after the last";
+  wheel(120);
+  EXPECT_EQ(pc->ActivePage(), a);
+  wheel(120);
+  EXPECT_EQ(pc->ActivePage(), a);
+  EXPECT_EQ(changes, 2);
+
+  pc->MouseWheelSupport = false;
+  wheel(-120);
+  EXPECT_EQ(pc->ActivePage(), a);
+}
+
+}  // namespace
