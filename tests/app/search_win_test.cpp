@@ -176,10 +176,19 @@ TEST_F(SearchTest, ChineseKeywordOpensATabPerSiteInTableOrder) {
   EXPECT_EQ(raw, 2);
   EXPECT_EQ(got.size(), 7u);
 
-  // A second search appends its tabs.
+  // A second search, after a category page took the panel, appends its tabs;
+  // the first search's browsers keep their windows in their sheets.
+  Form1->vxSkinButton2Click(nullptr);
+  EXPECT_FALSE(Form3->Visible());
   Search(sky);
   EXPECT_EQ(pages->PageCount(), 14);
   EXPECT_EQ(pages->Pages(13)->Caption(), sky + L"(" + kLabels[6] + L")");
+  for (int i = 0; i < 7; ++i) {
+    TLantern* browser = BrowserOf(pages->Pages(i));
+    ASSERT_NE(browser, nullptr);
+    EXPECT_TRUE(IsWindow(browser->Handle()));
+    EXPECT_EQ(GetParent(browser->Handle()), pages->Pages(i)->Handle());
+  }
 }
 
 TEST_F(SearchTest, EmptyKeywordBlanksAndNoSiteTicked) {
