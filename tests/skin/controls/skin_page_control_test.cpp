@@ -214,6 +214,28 @@ TEST_F(SkinPageControlTest, CloseButtonClosesItsOwnTabAndFreesThePage) {
   EXPECT_EQ(afterClose, 4);
 }
 
+TEST_F(SkinPageControlTest, CentredRowIsDrawnAndHitWhereItStands) {
+  AddSheet(L"a");
+  AddSheet(L"b");
+  pc->SetTabsInCenter(true);
+  EXPECT_FALSE(pc->TabsInCenter()) << "refused while tabs size themselves";
+  pc->SetTabWidth(80);
+  pc->SetTabsInCenter(true);
+  ASSERT_TRUE(pc->TabsInCenter());
+  EXPECT_TRUE(pc->TabsBGTransparent());
+  const int shift = pc->Width() / 2 - 80;
+  EXPECT_EQ(pc->TabsShift(), shift);
+  EXPECT_EQ(pc->TabItemRect(1).Left, pc->TabRect(1).Left - 2 + shift);
+  // A press on the drawn second tab selects it, though the platform's own
+  // row starts at the left edge.
+  tk::TRect second = pc->TabItemRect(1);
+  Click({second.Left + 10, second.Top + 5});
+  EXPECT_EQ(pc->TabIndex(), 1);
+  tk::TRect first = pc->TabItemRect(0);
+  Click({first.Left + 10, first.Top + 5});
+  EXPECT_EQ(pc->TabIndex(), 0);
+}
+
 TEST_F(SkinPageControlTest, MouseWheelPagesThroughTheTabsWithoutWrapping) {
   pc->MouseWheelSupport = true;
   TvxSkinTabSheet* a = AddSheet(L"a");
