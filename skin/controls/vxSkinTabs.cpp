@@ -25,15 +25,9 @@ TvxSkinCustomTabSheet::TvxSkinCustomTabSheet(tk::TComponent* owner)
   SetImageIndex(0);
 }
 
+// The sheet leaves its page control in the toolkit's teardown, before the
+// wallpaper goes here.
 TvxSkinCustomTabSheet::~TvxSkinCustomTabSheet() = default;
-
-void TvxSkinCustomTabSheet::BeforeDestruction() {
-  if (!sheetGone_) {
-    sheetGone_ = true;
-    SetPageControl(nullptr);
-  }
-  tk::TTabSheet::BeforeDestruction();
-}
 
 void TvxSkinCustomTabSheet::CreateParams(tk::TCreateParams& p) {
   tk::TTabSheet::CreateParams(p);
@@ -70,14 +64,6 @@ TvxSkinPageControl::TvxSkinPageControl(tk::TComponent* owner) : tk::TPageControl
 }
 
 TvxSkinPageControl::~TvxSkinPageControl() = default;
-
-void TvxSkinPageControl::BeforeDestruction() {
-  if (!pagesGone_) {
-    pagesGone_ = true;
-    hotTab_ = -1;
-  }
-  tk::TPageControl::BeforeDestruction();
-}
 
 void TvxSkinPageControl::SetSkinData(TvxSkinDataComponent* data) {
   skinData_.Set(data);

@@ -41,11 +41,9 @@ class TvxSkinCustomTabSheet : public tk::TTabSheet {
  protected:
   void CreateParams(tk::TCreateParams& params) override;
   void WndProc(tk::TMessage& m) override;
-  void BeforeDestruction() override;
 
  private:
   std::unique_ptr<tk::TBitmap> wallPaper_;
-  bool sheetGone_ = false;
 };
 
 class TvxSkinTabSheet : public TvxSkinCustomTabSheet {
@@ -118,7 +116,6 @@ class TvxSkinPageControl : public tk::TPageControl {
   void PaintWindow(HDC dc) override;
   void AdjustClientRect(tk::TRect& rect) const override;
   void Notification(tk::TComponent* component, tk::TOperation operation) override;
-  void BeforeDestruction() override;
 
   // Painting, in this order, into one off-screen picture of the control.
   virtual void PaintTabs(tk::TCanvas& canvas);
@@ -151,7 +148,6 @@ class TvxSkinPageControl : public tk::TPageControl {
   int tabMargin_ = -1;
   int tabSpacing_ = 1;
   int hotTab_ = -1;
-  bool pagesGone_ = false;
 };
 
 }  // namespace vx
