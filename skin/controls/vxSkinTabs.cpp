@@ -67,6 +67,15 @@ TvxSkinPageControl::~TvxSkinPageControl() = default;
 
 void TvxSkinPageControl::SetSkinData(TvxSkinDataComponent* data) {
   skinData_.Set(data);
+  if (data && !data->Empty()) ApplySkin();
+  Invalidate();
+}
+
+void TvxSkinPageControl::ApplySkin() {
+  // The plain look's font and tab height; the "tab" record's take their
+  // place when the skinned look is drawn.
+  Font().Assign(defaultFont_);
+  ApplyTabHeight();
   Invalidate();
 }
 
@@ -297,7 +306,7 @@ void TvxSkinPageControl::WndProc(tk::TMessage& m) {
       m.Result = 1;
       return;
     case WM_SKIN_CHANGED:
-      Invalidate();
+      ApplySkin();
       break;
     case WM_MOUSELEAVE:
       if (showCloseButtons_) ClearHover();

@@ -64,7 +64,7 @@ class TvxSkinPageControl : public tk::TPageControl {
   void SetSkinData(TvxSkinDataComponent* data);
   const std::string& SkinDataName() const { return skinDataName_; }
   void SetSkinDataName(const std::string& name);
-  // The font without a record (tabs take it into Font).
+  // The font without a record: the skin's arrival copies it into Font.
   tk::TFont& DefaultFont() { return defaultFont_; }
   bool UseSkinFont = true;
 
@@ -94,6 +94,9 @@ class TvxSkinPageControl : public tk::TPageControl {
   TvxCloseEvent OnClose;
   tk::TNotifyEvent OnAfterClose;
   TvxDrawSkinTabEvent OnDrawSkinTab;
+
+  // Takes the font and tab height from the skin (done on every skin change).
+  void ApplySkin();
 
   // Asks OnClose, hides the active page's tab (the page taking its place
   // becomes active) and, with FreeOnClose, frees the page; then OnAfterClose.
