@@ -1,9 +1,6 @@
 // The page control's geometry: page area, tab rectangles, the close button's
-// place and hit area, and the cross glyph.
+// place and hit area.
 #include <gtest/gtest.h>
-
-#include <set>
-#include <utility>
 
 #include "vxTabRules.h"
 
@@ -63,17 +60,6 @@ TEST(CloseButton, HitAreaFollowsTheTabAndTheRowShift) {
   EXPECT_FALSE(InCloseButton(stored, item, 0, 283, 10));
   EXPECT_TRUE(InCloseButton(stored, item, 30, 254, 3));
   EXPECT_FALSE(InCloseButton({}, item, 0, 250, 10)) << "a tab never drawn has no button";
-}
-
-TEST(CloseButton, CrossIsTwoDoubledDiagonals) {
-  auto lines = CrossGlyph(10, 20);
-  std::set<std::pair<int, int>> ends;
-  for (const Line& l : lines) {
-    EXPECT_EQ(std::abs(l.x2 - l.x1), 8);
-    EXPECT_EQ(l.y2 - l.y1, 8);
-    ends.insert({l.x1, l.y1});
-  }
-  EXPECT_EQ(ends, (std::set<std::pair<int, int>>{{11, 21}, {19, 21}, {12, 21}, {18, 21}}));
 }
 
 }  // namespace
