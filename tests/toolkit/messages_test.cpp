@@ -1,6 +1,7 @@
 // The message chain: a replaced window procedure, the edit control's
 // non-client area, mouse enter/leave and hints.
 #include <map>
+#include <utility>
 
 #include "tkStdCtrls.h"
 #include "win_support.h"
@@ -73,6 +74,69 @@ TEST_F(ToolkitTest, AReplacedWindowProcedureSeesEveryMessageAndCanGiveItBack) {
   GetClientRect(f->Handle(), &cr);
   EXPECT_LT(cr.right, wr.right - wr.left);
   EXPECT_TRUE(IsWindowVisible(f->Handle())) << "a re-created visible form shows again";
+}
+
+// A control that keeps its window across re-creation, as a control hosting
+// an embedded object does.
+class KeptWindowControl : public TWinControl {
+ public:
+  using TWinControl::TWinControl;
+  HWND kept = nullptr;
+  int appMessages = 0;
+
+ protected:
+  void CreateWnd() override {
+    if (kept) {
+      AdoptHandle(std::exchange(kept, nullptr));
+      ::SetParent(Handle(), Parent()->Handle());
+      return;
+    }
+    TWinControl::CreateWnd();
+  }
+  void DestroyWnd() override {
+    if (Destroying()) return TWinControl::DestroyWnd();
+    kept = DetachHandle();
+    ::SetParent(kept, nullptr);
+  }
+  void WndProc(TMessage& m) override {
+    if (m.Msg == WM_APP + 7) ++appMessages;
+    TWinControl::WndProc(m);
+  }
+};
+
+TEST_F(ToolkitTest, AControlCanKeepItsWindowThroughReCreation) {
+  TForm* f = nullptr;
+  app->CreateForm(f);
+  f->SetBounds(100, 100, 300, 200);
+  auto* c = new KeptWindowControl(f);
+  c->SetParent(f);
+  c->SetBounds(5, 5, 50, 40);
+  HWND h = c->Handle();
+  SendMessageW(h, WM_APP + 7, 0, 0);
+  EXPECT_EQ(c->appMessages, 1);
+
+  f->RecreateWnd();
+  EXPECT_EQ(c->Handle(), h) << "the control did not get its own window back";
+  EXPECT_EQ(GetParent(h), f->Handle());
+  EXPECT_EQ(FindControl(h), c);
+  SendMessageW(h, WM_APP + 7, 0, 0);
+  EXPECT_EQ(c->appMessages, 2);
+
+  // While handed out the window is nobody's: its messages do not reach the control.
+  c->SetParent(nullptr);
+  EXPECT_FALSE(c->HandleAllocated());
+  ASSERT_EQ(c->kept, h);
+  EXPECT_EQ(FindControl(h), nullptr);
+  SendMessageW(h, WM_APP + 7, 0, 0);
+  EXPECT_EQ(c->appMessages, 2);
+  // A window that is gone cannot be adopted.
+  DestroyWindow(h);
+  EXPECT_THROW(c->SetParent(f), EInvalidOperation);
+  EXPECT_FALSE(c->HandleAllocated());
+  c->kept = nullptr;
+  c->HandleNeeded();
+  EXPECT_TRUE(c->HandleAllocated());
+  EXPECT_NE(c->Handle(), h);
 }
 
 // An edit that draws its own 3-pixel frame in the non-client area.

@@ -291,6 +291,13 @@ class TWinControl : public TControl {
   void Loaded() override;
   void UpdateZOrder();
   void DestroyHandle();
+  // For controls whose window must outlive a re-creation (an embedded
+  // object's window keeps its state): from DestroyWnd, DetachHandle hands the
+  // window out of the control instead of destroying it (it then gets the
+  // platform's default handling only); from CreateWnd, AdoptHandle takes such
+  // a window back as the control's window.
+  HWND DetachHandle();
+  void AdoptHandle(HWND window);
   HBRUSH BrushHandle() { return brush_.Handle(); }
   bool AligningNow() const { return alignDisabled_ > 0; }
 

@@ -147,6 +147,13 @@ void ForgetControl(TControl* control) {
   if (g_mouse == control) g_mouse = nullptr;
 }
 
+void SetWindowControl(HWND window, TWinControl* control) {
+  if (control)
+    SetPropW(window, kControlProp, control);
+  else
+    RemovePropW(window, kControlProp);
+}
+
 // ---- the utility window ----
 
 namespace {

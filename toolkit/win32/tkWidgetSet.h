@@ -27,6 +27,10 @@ TControl* MouseControl();
 void SetMouseControl(TControl* control);
 // A control going away is forgotten by the bookkeeping.
 void ForgetControl(TControl* control);
+// Ties a window made by CreateControlWindow to a control (its messages go to
+// the control's WindowProc), or unties it (null: the platform's default
+// handling only).
+void SetWindowControl(HWND window, TWinControl* control);
 
 // The hidden message-only window timers and the application post to.
 HWND UtilityWindow();

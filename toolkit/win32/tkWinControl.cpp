@@ -117,6 +117,21 @@ void TWinControl::DestroyHandle() {
   ControlState &= ~csDestroyingHandle;
 }
 
+HWND TWinControl::DetachHandle() {
+  HWND h = handle_;
+  if (!h) return nullptr;
+  ws::ForgetControl(this);
+  ws::SetWindowControl(h, nullptr);
+  handle_ = nullptr;
+  return h;
+}
+
+void TWinControl::AdoptHandle(HWND window) {
+  if (handle_ || !window || !IsWindow(window)) throw EInvalidOperation("Cannot adopt a window for '" + Name() + "'");
+  ws::SetWindowControl(window, this);
+  handle_ = window;
+}
+
 void TWinControl::RecreateWnd() {
   if (!handle_) return;
   bool focused = Focused();
