@@ -15,14 +15,13 @@ TForm2::TForm2(tk::TComponent* owner) : tk::TForm(owner) {
   Font().SetHeight(-11);
   PixelsPerInch = 96;
 
-  WebBrowser1 = new TBrowserPane(this);
+  WebBrowser1 = new kinopod::lnt::TLantern(this);
   WebBrowser1->SetName("WebBrowser1");
   WebBrowser1->SetParent(this);
   WebBrowser1->SetBounds(0, 0, 855, 690);
   WebBrowser1->SetAlign(tk::alClient);
   WebBrowser1->SetTabOrder(0);
-  kinopod::lnt::TLantern& b = WebBrowser1->Browser();
-  b.SetName("WebBrowser1");
+  kinopod::lnt::TLantern& b = *WebBrowser1;
   b.OnBeforeNavigate2 = [this](kinopod::lnt::TLNT* s, IDispatch* d, VARIANT& url, VARIANT& flags, VARIANT& frame,
                                VARIANT& post, VARIANT& headers, VARIANT_BOOL& cancel) {
     WebBrowser1BeforeNavigate2(s, d, url, flags, frame, post, headers, cancel);

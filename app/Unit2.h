@@ -2,13 +2,13 @@
 // category pages, docked into the main window's client panel.
 #pragma once
 
-#include "BrowserPane.h"
+#include "Lantern.h"
 #include "tkForms.h"
 
 class TForm2 : public tk::TForm {
  public:
   explicit TForm2(tk::TComponent* owner);
-  TBrowserPane* WebBrowser1 = nullptr;
+  kinopod::lnt::TLantern* WebBrowser1 = nullptr;
 
   void WebBrowser1BeforeNavigate2(kinopod::lnt::TLNT* sender, IDispatch* disp, VARIANT& url, VARIANT& flags,
                                   VARIANT& frame, VARIANT& postData, VARIANT& headers, VARIANT_BOOL& cancel);

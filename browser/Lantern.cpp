@@ -106,14 +106,15 @@ void TLantern::FilterContextMenu(DWORD menuId, HMENU menu) {
   }
 }
 
-LRESULT TLantern::WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-  if (msg == WM_CLOSE) {
+void TLantern::WndProc(tk::TMessage& m) {
+  if (m.Msg == WM_CLOSE) {
     bool canClose = true;
     if (OnCloseQuery) OnCloseQuery(this, canClose);
     // The window belongs to the control: it is never destroyed behind the control's back.
-    return 0;
+    m.Result = 0;
+    return;
   }
-  return TCustomLantern::WindowProc(hwnd, msg, wp, lp);
+  TCustomLantern::WndProc(m);
 }
 
 }  // namespace kinopod::lnt

@@ -1,6 +1,10 @@
 // TLantern: the full browser control with its option records, the
 // after-loading set-up (owner-window watch, user-agent token, proxy, sound),
 // the host style sheet and namespace, and the context-menu item filter.
+//
+// Form data builds it like any windowed control (owner, parent, bounds,
+// Align); at run time it can also live in a foreign window (SetParentWindow,
+// then SetWidth/SetHeight), where it keeps the size it is given.
 #pragma once
 
 #include <functional>
@@ -127,7 +131,8 @@ class TLantern : public TCustomLantern {
   HRESULT DocGetHostInfo(DOCHOSTUIINFO* info) override;
   bool HasContextMenuFilter() override;
   void FilterContextMenu(DWORD menuId, HMENU menu) override;
-  LRESULT WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) override;
+  void WndProc(tk::TMessage& m) override;
+  void Notification(tk::TComponent* component, tk::TOperation operation) override;
 
  private:
   void InstallOwnerWatch();
@@ -143,6 +148,7 @@ class TLantern : public TCustomLantern {
   std::unique_ptr<TVisualEffects> visualEffects_;
   bool xpsp2_ = true;
   bool watchingOwner_ = false;
+  tk::TCustomForm* watchedForm_ = nullptr;
 };
 
 }  // namespace kinopod::lnt

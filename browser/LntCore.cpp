@@ -1,5 +1,5 @@
 // TCustomLantern: construction, the option setters, the ambient properties and
-// the control's window (creation, parking, messages).
+// the control's own window messages.
 #include "LntCore.h"
 
 #include <olectl.h>
@@ -9,7 +9,8 @@
 namespace kinopod::lnt {
 
 TCustomLantern::TCustomLantern(tk::TComponent* owner) : TLNT(owner) {
-  CreateBrowser(this);
+  // The browser is made here, once the site's answers exist.
+  CreateControl(ControlClassId());
   ScriptErrorAction = TScriptErrorAction::eaContinue;
   // The first property access completes the browser's initialisation.
   SetDownloadOptions({TDownloadControlOption::DownloadImages, TDownloadControlOption::DownloadVideos,
@@ -19,26 +20,7 @@ TCustomLantern::TCustomLantern(tk::TComponent* owner) : TLNT(owner) {
   ctrlKeyMask_ = "N";
 }
 
-TCustomLantern::~TCustomLantern() {
-  destroying_ = true;
-  activeObject_.Reset();
-  if (Site()) Site()->Detach();
-  if (handle_) {
-    HWND h = handle_;
-    SetLntWindowOwner(h, nullptr);
-    handle_ = nullptr;
-    DestroyWindow(h);
-  }
-  // A parked window belongs to this control and goes with it.
-  if (parked_) {
-    if (IsWindow(parked_)) {
-      SetLntWindowOwner(parked_, nullptr);
-      DestroyWindow(parked_);
-    }
-    parked_ = nullptr;
-  }
-  DestroyBrowser();
-}
+TCustomLantern::~TCustomLantern() = default;
 
 void TCustomLantern::SetDownloadOptions(TDownloadControlOptions options) {
   downloadOptions_ = options;
@@ -53,16 +35,15 @@ void TCustomLantern::SetUserInterfaceOptions(TUserInterfaceOptions options) {
   AmbientPropertyChanged(kDispidAmbientDlControl);
 }
 
-HWND TCustomLantern::OwnerWindow() const {
-  for (tk::TComponent* c = Owner(); c; c = c->Owner()) {
-    if (auto* form = dynamic_cast<tk::TCustomForm*>(c)) return form->HandleAllocated() ? form->Handle() : nullptr;
-  }
+tk::TCustomForm* TCustomLantern::OwnerForm() const {
+  for (tk::TComponent* c = Owner(); c; c = c->Owner())
+    if (auto* form = dynamic_cast<tk::TCustomForm*>(c)) return form;
   return nullptr;
 }
 
-const TLntFont& TCustomLantern::EffectiveFont() const {
-  // Without a parent control (a browser in a foreign window) the control's own font stands.
-  return ParentFont && parentFont_ ? *parentFont_ : Font;
+HWND TCustomLantern::OwnerWindow() const {
+  tk::TCustomForm* form = OwnerForm();
+  return form && form->HandleAllocated() ? form->Handle() : nullptr;
 }
 
 // --- ambient properties ------------------------------------------------------
@@ -74,12 +55,10 @@ void SetBool(VARIANT* v, bool value) {
   v->boolVal = value ? VARIANT_TRUE : VARIANT_FALSE;
 }
 
-std::wstring Utf8ToWide(const std::string& text) {
-  if (text.empty()) return {};
-  int n = MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-  std::wstring wide(static_cast<size_t>(n > 0 ? n : 0), L'\0');
-  if (n > 0) MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), wide.data(), n);
-  return wide;
+// The toolkit's colours refer to system colours with their own flag.
+OLE_COLOR OleColor(tk::TColor color) {
+  if (tk::IsSystemColor(color)) return 0x80000000u | (static_cast<std::uint32_t>(color) & 0xFFu);
+  return tk::ColorToRGB(color);
 }
 
 void SetLong(VARIANT* v, LONG value) {
@@ -98,22 +77,24 @@ HRESULT TCustomLantern::AmbientInvoke(DISPID id, WORD flags, DISPPARAMS* params,
     switch (id) {
       case kDispidAmbientDlControl: SetLong(result, static_cast<LONG>(dlControl_)); break;
       case DISPID_AMBIENT_USERMODE: SetBool(result, !designMode_); break;
-      case DISPID_AMBIENT_BACKCOLOR: SetLong(result, static_cast<LONG>(Color)); break;
+      case DISPID_AMBIENT_BACKCOLOR: SetLong(result, static_cast<LONG>(OleColor(Color()))); break;
       case DISPID_AMBIENT_DISPLAYNAME:
         result->vt = VT_BSTR;
-        result->bstrVal = SysAllocString(Utf8ToWide(Name()).c_str());
+        result->bstrVal = SysAllocString(tk::Utf8ToWide(Name()).c_str());
         break;
       case DISPID_AMBIENT_FONT: {
-        const TLntFont& font = EffectiveFont();
+        // The toolkit gives a control its parent control's font while it uses
+        // that (ParentFont); without a parent control it is the control's own.
+        tk::TFont& font = Font();
         FONTDESC desc{};
         desc.cbSizeofstruct = sizeof desc;
-        desc.lpstrName = const_cast<LPOLESTR>(font.Name.c_str());
-        desc.cySize.int64 = static_cast<LONGLONG>(font.Size) * 10000;
-        desc.sWeight = static_cast<SHORT>(font.Bold ? FW_BOLD : FW_NORMAL);
-        desc.sCharset = font.Charset;
-        desc.fItalic = font.Italic;
-        desc.fUnderline = font.Underline;
-        desc.fStrikethrough = font.StrikeOut;
+        desc.lpstrName = const_cast<LPOLESTR>(font.Name().c_str());
+        desc.cySize.int64 = static_cast<LONGLONG>(font.Size()) * 10000;
+        desc.sWeight = static_cast<SHORT>((font.Style() & tk::fsBold) ? FW_BOLD : FW_NORMAL);
+        desc.sCharset = static_cast<SHORT>(font.Charset());
+        desc.fItalic = (font.Style() & tk::fsItalic) != 0;
+        desc.fUnderline = (font.Style() & tk::fsUnderline) != 0;
+        desc.fStrikethrough = (font.Style() & tk::fsStrikeOut) != 0;
         IDispatch* fontDisp = nullptr;
         if (SUCCEEDED(OleCreateFontIndirect(&desc, IID_IFontDisp, reinterpret_cast<void**>(&fontDisp)))) {
           result->vt = VT_DISPATCH;
@@ -123,7 +104,7 @@ HRESULT TCustomLantern::AmbientInvoke(DISPID id, WORD flags, DISPPARAMS* params,
         }
         break;
       }
-      case DISPID_AMBIENT_FORECOLOR: SetLong(result, static_cast<LONG>(EffectiveFont().Color)); break;
+      case DISPID_AMBIENT_FORECOLOR: SetLong(result, static_cast<LONG>(OleColor(Font().Color()))); break;
       case DISPID_AMBIENT_LOCALEID: SetLong(result, static_cast<LONG>(GetUserDefaultLCID())); break;
       case DISPID_AMBIENT_MESSAGEREFLECT: SetBool(result, true); break;
       case DISPID_AMBIENT_UIDEAD: SetBool(result, designMode_); break;
@@ -167,102 +148,6 @@ HRESULT TCustomLantern::AmbientIDsOfNames(REFIID riid, LPOLESTR* names, UINT cou
 
 // --- the control's window ------------------------------------------------------
 
-void TCustomLantern::SetParentWindow(HWND parent) {
-  if (parent == parentWindow_) return;
-  parentWindow_ = parent;
-  if (!parent) {
-    if (handle_) {
-      HWND h = handle_;
-      SetLntWindowOwner(h, nullptr);
-      handle_ = nullptr;
-      activeObject_.Reset();
-      if (auto inPlace = InPlaceObject()) inPlace->InPlaceDeactivate();
-      DestroyWindow(h);
-    }
-    return;
-  }
-  if (handle_)
-    SetParent(handle_, parent);
-  else
-    CreateWnd();
-}
-
-void TCustomLantern::HandleNeeded() {
-  if (!handle_ && parentWindow_) CreateWnd();
-}
-
-void TCustomLantern::CreateWnd() {
-  if (parked_ && IsWindow(parked_)) {
-    // The parked window comes back with its page, history and scripts.
-    handle_ = std::exchange(parked_, nullptr);
-    SetLntWindowOwner(handle_, this);
-    SetParent(handle_, parentWindow_);
-    RECT client{};
-    GetClientRect(parentWindow_, &client);
-    bounds_ = {0, 0, client.right, client.bottom};
-    MoveWindow(handle_, 0, 0, client.right, client.bottom, TRUE);
-    return;
-  }
-  parked_ = nullptr;
-  handle_ = CreateLntWindow(this, parentWindow_, bounds_, visible_);
-  if (!handle_) throw EOleError(HRESULT_FROM_WIN32(GetLastError()));
-  InitializeBrowser();
-  RECT rect = SiteRect();
-  HRESULT hr = OleObject()->DoVerb(OLEIVERB_INPLACEACTIVATE, nullptr, Site()->ClientSite(), 0, handle_, &rect);
-  auto inPlace = InPlaceObject();
-  if (FAILED(hr) || !inPlace) throw EOleError(FAILED(hr) ? hr : E_FAIL, L"OLE control activation failed");
-}
-
-void TCustomLantern::DestroyWnd() {
-  if (!handle_) return;
-  if (destroying_) {
-    HWND h = std::exchange(handle_, nullptr);
-    SetLntWindowOwner(h, nullptr);
-    DestroyWindow(h);
-    return;
-  }
-  parked_ = std::exchange(handle_, nullptr);
-  SetParent(parked_, ParkingWindow());
-}
-
-void TCustomLantern::WindowDestroyed(HWND hwnd) {
-  if (hwnd == handle_) handle_ = nullptr;
-  if (hwnd == parked_) parked_ = nullptr;
-  activeObject_.Reset();
-}
-
-void TCustomLantern::SetBounds(int left, int top, int width, int height) {
-  bounds_ = {left, top, left + width, top + height};
-  if (handle_) MoveWindow(handle_, left, top, width, height, TRUE);
-}
-
-void TCustomLantern::SetControlVisible(bool visible) {
-  visible_ = visible;
-  if (handle_) ShowWindow(handle_, visible ? SW_SHOWNA : SW_HIDE);
-}
-
-HWND TCustomLantern::SiteWindow() { return handle_; }
-
-RECT TCustomLantern::SiteRect() {
-  RECT r{0, 0, bounds_.right - bounds_.left, bounds_.bottom - bounds_.top};
-  if (handle_) GetClientRect(handle_, &r);
-  return r;
-}
-
-void TCustomLantern::SiteActiveObject(IOleInPlaceActiveObject* active) {
-  activeObject_ = ComPtr<IOleInPlaceActiveObject>::Share(active);
-}
-
-void TCustomLantern::SitePosRectChanged(const RECT&) { ResizeBrowser(); }
-
-void TCustomLantern::ResizeBrowser() {
-  if (!handle_ || !OleObject()) return;
-  auto inPlace = InPlaceObject();
-  if (!inPlace) return;
-  RECT r = SiteRect();
-  inPlace->SetObjectRects(&r, &r);
-}
-
 namespace {
 
 // A named callback: a lambda converts only to the default calling convention,
@@ -279,27 +164,20 @@ BOOL CALLBACK FindDocumentWindow(HWND h, LPARAM lp) {
 }  // namespace
 
 HWND TCustomLantern::DocumentWindow() const {
-  if (!handle_) return nullptr;
+  if (!HandleAllocated()) return nullptr;
   HWND found = nullptr;
-  EnumChildWindows(handle_, FindDocumentWindow, reinterpret_cast<LPARAM>(&found));
+  EnumChildWindows(const_cast<TCustomLantern*>(this)->Handle(), FindDocumentWindow, reinterpret_cast<LPARAM>(&found));
   return found;
 }
 
-LRESULT TCustomLantern::DefaultProc(UINT msg, WPARAM wp, LPARAM lp) {
-  return handle_ ? DefWindowProcW(handle_, msg, wp, lp) : 0;
-}
-
-LRESULT TCustomLantern::WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-  switch (msg) {
+void TCustomLantern::WndProc(tk::TMessage& m) {
+  switch (m.Msg) {
     case WM_SIZE:
       if (emulateWindowPos_) emulationArmed_ = true;
-      ResizeBrowser();
-      return 0;
-    case WM_ERASEBKGND:
-      return 1;  // the browser covers the whole client area
+      break;
     case WM_WINDOWPOSCHANGING:
-      if (emulationArmed_ && lp) {
-        auto* pos = reinterpret_cast<WINDOWPOS*>(lp);
+      if (emulationArmed_ && m.LParam) {
+        auto* pos = reinterpret_cast<WINDOWPOS*>(m.LParam);
         WindowPosEmulation e = EmulateWindowPos(pos->flags);
         pos->flags = e.flags;
         if (e.reportMove && OnMove) OnMove(this, pos->x, pos->y);
@@ -308,26 +186,22 @@ LRESULT TCustomLantern::WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
       break;
     case kReflectedKeyDown:
       // Enter belongs to the page (form submission), not to the form's default button.
-      if (EnableMessageHandler && wp == VK_RETURN) return 0;
+      if (EnableMessageHandler && m.WParam == VK_RETURN) {
+        m.Result = 0;
+        return;
+      }
       break;
     case WM_GETDLGCODE:
-      if (EnableMessageHandler) return DLGC_WANTALLKEYS | DLGC_WANTARROWS | DLGC_WANTCHARS | DLGC_WANTTAB;
+      if (EnableMessageHandler) {
+        m.Result = DLGC_WANTALLKEYS | DLGC_WANTARROWS | DLGC_WANTCHARS | DLGC_WANTTAB;
+        return;
+      }
       break;
     default:
       break;
   }
-  return DefWindowProcW(hwnd, msg, wp, lp);
+  TLNT::WndProc(m);
 }
 
-bool TCustomLantern::PreTranslateMessage(MSG& msg) {
-  if (msg.message < WM_KEYFIRST || msg.message > WM_KEYLAST) return false;
-  for (HWND h = msg.hwnd; h; h = GetParent(h)) {
-    auto* control = dynamic_cast<TCustomLantern*>(LntWindowOwnerOf(h));
-    if (!control) continue;
-    if (control->activeObject_ && control->activeObject_->TranslateAccelerator(&msg) == S_OK) return true;
-    return false;
-  }
-  return false;
-}
 
 }  // namespace kinopod::lnt

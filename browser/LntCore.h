@@ -1,15 +1,11 @@
 // TCustomLantern: the browser host core.
 //
-// It gives TLNT a window and all the answers of the site: the download-control
-// and user-interface flags, the ambient properties, the document-host
-// services, commands, services and drop handling. Each answer is the assigned
-// handler's, else a fixed default (LntOptions.h holds the rules).
-//
-// The control is not tied to a GUI toolkit: it lives in a window handle it is
-// given (ParentWindow) inside a child window of its own class (LntWindow.h).
-// A toolkit control wraps it through the seam at the bottom of this class:
-// SetParentWindow / SetBounds / HandleNeeded / DestroyWnd (window re-creation
-// parks the window) and the parent control's font.
+// It gives TLNT all the answers of the site: the download-control and
+// user-interface flags, the ambient properties, the document-host services,
+// commands, services and drop handling. Each answer is the assigned handler's,
+// else a fixed default (LntOptions.h holds the rules). Its window is the
+// toolkit window of TOleControl; the messages it adds are the Enter-key rule,
+// the dialog code and the window-position emulation of old systems.
 #pragma once
 
 #include <windows.h>
@@ -21,24 +17,15 @@
 #include <string>
 
 #include "LntOptions.h"
-#include "LntWindow.h"
 #include "SHDocVw_LNT.h"
+
+namespace tk {
+class TCustomForm;
+}
 
 namespace kinopod::lnt {
 
 class TCustomLantern;
-
-// The control's font, handed to the browser as the FONT ambient property.
-struct TLntFont {
-  std::wstring Name = L"Tahoma";
-  int Size = 8;                 // points
-  bool Bold = false;
-  bool Italic = false;
-  bool Underline = false;
-  bool StrikeOut = false;
-  BYTE Charset = DEFAULT_CHARSET;
-  OLE_COLOR Color = 0x80000000 | COLOR_WINDOWTEXT;
-};
 
 using TLntInvokeEvent = std::function<void(TCustomLantern* sender, DISPID id, WORD flags, DISPPARAMS* params,
                                            VARIANT* result, EXCEPINFO* excep, UINT* argErr, HRESULT answer)>;
@@ -89,11 +76,11 @@ using TLntIDsOfNames = std::function<HRESULT(TCustomLantern* sender, REFIID riid
 // DLCONTROL and the user-agent ambient (never answered).
 constexpr DISPID kDispidAmbientDlControl = -5512;
 constexpr DISPID kDispidAmbientUserAgent = -5513;
-// A key-down reflected to the control that owns the focus window (as a
-// toolkit that reflects key messages to controls sends it).
-constexpr UINT kReflectedKeyDown = 0xBC00 + WM_KEYDOWN;
+// A key-down reflected to the control that owns the focus window (in the
+// toolkit's numbering of notifications reflected to a control).
+constexpr UINT kReflectedKeyDown = tk::CN_BASE + WM_KEYDOWN;
 
-class TCustomLantern : public TLNT, public LntSiteHost, public LntWindowOwner {
+class TCustomLantern : public TLNT {
  public:
   // The browser object exists, is initialised empty and has its events
   // connected when the constructor returns; the control has no window yet.
@@ -124,12 +111,9 @@ class TCustomLantern : public TLNT, public LntSiteHost, public LntWindowOwner {
   const std::string& CtrlKeyMask() const { return ctrlKeyMask_; }
   void SetCtrlKeyMask(const std::string& mask) { ctrlKeyMask_ = mask; }
 
-  // --- control properties the ambient properties read ---
-  OLE_COLOR Color = 0x80000000 | COLOR_WINDOW;
-  TLntFont Font;
-  bool ParentFont = true;
-  // The window of the owning form (the owner itself when it is a form, else
-  // the nearest form up the owner chain), when that window exists.
+  // The owning form: the owner itself when it is a form, else the nearest
+  // form up the owner chain (a tab sheet's form); and its window, when that exists.
+  tk::TCustomForm* OwnerForm() const;
   HWND OwnerWindow() const;
 
   // --- handlers (an empty one means the default answer) ---
@@ -171,34 +155,6 @@ class TCustomLantern : public TLNT, public LntSiteHost, public LntWindowOwner {
   TLntMaskedCtrlChar OnMaskedCtrlChar;
   TLntFilterPopupMenu OnFilterPopupMenu;
 
-  // --- window seam ---
-  HWND Handle() const { return handle_; }
-  bool HandleAllocated() const { return handle_ != nullptr; }
-  HWND ParentWindow() const { return parentWindow_; }
-  // Creates the window at once as a child of the given window, which in-place
-  // activates the browser. Null removes the control from its parent window.
-  void SetParentWindow(HWND parent);
-  void SetBounds(int left, int top, int width, int height);
-  void SetWidth(int width) { SetBounds(bounds_.left, bounds_.top, width, bounds_.bottom - bounds_.top); }
-  void SetHeight(int height) { SetBounds(bounds_.left, bounds_.top, bounds_.right - bounds_.left, height); }
-  int Width() const { return bounds_.right - bounds_.left; }
-  int Height() const { return bounds_.bottom - bounds_.top; }
-  RECT BoundsRect() const { return bounds_; }
-  // The control window's visibility (TLNT::Visible is the browser's own property).
-  bool ControlVisible() const { return visible_; }
-  void SetControlVisible(bool visible);
-  void HandleNeeded();
-  // Window re-creation by the toolkit: the window is parked, not destroyed.
-  void DestroyWnd();
-  HWND ParkedWindow() const { return parked_; }
-  // The font the control takes when ParentFont is set (null: no parent control).
-  void SetParentControlFont(const TLntFont* font) { parentFont_ = font; }
-  const TLntFont& EffectiveFont() const;
-
-  // Lets the browser translate keys (Tab, its accelerators) before the
-  // message loop dispatches them; true when the message was consumed.
-  static bool PreTranslateMessage(MSG& msg);
-
   // The ambient-property dispatcher, as the browser calls it.
   HRESULT AmbientInvoke(DISPID id, WORD flags, DISPPARAMS* params, VARIANT* result, EXCEPINFO* excep,
                         UINT* argErr) override;
@@ -211,18 +167,11 @@ class TCustomLantern : public TLNT, public LntSiteHost, public LntWindowOwner {
   virtual bool HasContextMenuFilter();
   virtual void FilterContextMenu(DWORD menuId, HMENU menu);
 
-  LRESULT WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) override;
-  void WindowDestroyed(HWND hwnd) override;
-  LRESULT DefaultProc(UINT msg, WPARAM wp, LPARAM lp);
+  void WndProc(tk::TMessage& m) override;
   // Page scripts moving the window on systems before XP SP2 (see EmulateWindowPos).
   void SetWindowPosEmulation(bool on) { emulateWindowPos_ = on; emulationArmed_ = on; }
-  bool destroying_ = false;
 
   // --- LntSiteHost ---
-  HWND SiteWindow() override;
-  RECT SiteRect() override;
-  void SiteActiveObject(IOleInPlaceActiveObject* active) override;
-  void SitePosRectChanged(const RECT& rect) override;
   HRESULT AmbientTypeInfoCount(UINT* count) override;
   HRESULT AmbientTypeInfo(UINT index, LCID lcid, ITypeInfo** info) override;
   HRESULT AmbientIDsOfNames(REFIID riid, LPOLESTR* names, UINT count, LCID lcid, DISPID* ids) override;
@@ -265,8 +214,6 @@ class TCustomLantern : public TLNT, public LntSiteHost, public LntWindowOwner {
   HRESULT ShowFilteredContextMenu(DWORD id, POINT* pt, IUnknown* target);
 
  private:
-  void CreateWnd();
-  void ResizeBrowser();
   void ApplyDropHandling();
 
   TDownloadControlOptions downloadOptions_;
@@ -276,13 +223,6 @@ class TCustomLantern : public TLNT, public LntSiteHost, public LntWindowOwner {
   TDragDropHandlingType dropHandling_ = TDragDropHandlingType::ddtMS;
   bool designMode_ = false;
   std::string ctrlKeyMask_ = "N";
-  HWND parentWindow_ = nullptr;
-  HWND handle_ = nullptr;
-  HWND parked_ = nullptr;
-  RECT bounds_{0, 0, 300, 150};
-  bool visible_ = true;
-  const TLntFont* parentFont_ = nullptr;
-  ComPtr<IOleInPlaceActiveObject> activeObject_;
   bool emulateWindowPos_ = false;
   bool emulationArmed_ = false;
 };

@@ -7,6 +7,7 @@
 
 #include "LntCore.h"
 #include "LntServices.h"
+#include "tkForms.h"
 
 namespace kinopod::lnt {
 namespace {
@@ -227,28 +228,16 @@ HRESULT TCustomLantern::LookupService(REFGUID service, REFIID riid, void** out) 
 }
 
 HRESULT TCustomLantern::WindowServiceMove(bool relative, long x, long y) {
-  if (FloatingHosting && handle_) {
-    HWND form = GetAncestor(handle_, GA_ROOT);
-    RECT r{};
-    GetWindowRect(form, &r);
-    int left = relative ? r.left + x : x;
-    int top = relative ? r.top + y : y;
-    SetWindowPos(form, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-  }
+  if (tk::TCustomForm* form = FloatingHosting ? ParentForm() : nullptr)
+    form->SetBounds(relative ? form->Left() + x : x, relative ? form->Top() + y : y, form->Width(), form->Height());
   auto& event = relative ? OnMoveBy : OnMove;
   if (event) event(this, x, y);
   return S_OK;
 }
 
 HRESULT TCustomLantern::WindowServiceSize(bool relative, long x, long y) {
-  if (FloatingHosting && handle_) {
-    HWND form = GetAncestor(handle_, GA_ROOT);
-    RECT r{};
-    GetWindowRect(form, &r);
-    int width = relative ? (r.right - r.left) + x : x;
-    int height = relative ? (r.bottom - r.top) + y : y;
-    SetWindowPos(form, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-  }
+  if (tk::TCustomForm* form = FloatingHosting ? ParentForm() : nullptr)
+    form->SetBounds(form->Left(), form->Top(), relative ? form->Width() + x : x, relative ? form->Height() + y : y);
   auto& event = relative ? OnResizeBy : OnResize;
   if (event) event(this, x, y);
   return S_OK;

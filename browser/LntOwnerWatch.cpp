@@ -3,29 +3,40 @@
 // (or a standard dialog), the dialog's caption and icon are adjusted and
 // script-error dialogs are closed. A form that is a child window never
 // receives activation messages, so there the watch stays silent.
+//
+// The watch is a link of the form's WindowProc chain, not a subclass of its
+// window: docking re-creates the form's window, and the chain survives that.
 #include <windows.h>
-#include <commctrl.h>
+
+#include <memory>
 
 #include "Lantern.h"
 #include "LntProcess.h"
+#include "tkForms.h"
 
 namespace kinopod::lnt {
 namespace {
 
-constexpr UINT_PTR kWatchId = 0x4C4E5457;  // 'LNTW'
 HICON g_appIcon = nullptr;
 
-LRESULT CALLBACK WatchProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR data) {
-  auto* control = reinterpret_cast<TLantern*>(data);
-  if (msg == WM_ACTIVATE && LOWORD(wp) == WA_INACTIVE && lp && control) {
-    if (control->OwnerDeactivated(reinterpret_cast<HWND>(lp))) return 0;
+// The link put in front of the form's handling. The control switches it off
+// when it goes; the link then only passes messages on, so a chain that others
+// extended after it stays intact.
+struct OwnerWatchLink {
+  TLantern* control;
+  std::shared_ptr<bool> active;
+  tk::TWndMethod previous;
+  void operator()(tk::TMessage& m) const {
+    if (*active && m.Msg == WM_ACTIVATE && LOWORD(m.WParam) == WA_INACTIVE && m.LParam &&
+        control->OwnerDeactivated(reinterpret_cast<HWND>(m.LParam))) {
+      m.Result = 0;
+      return;
+    }
+    if (previous) previous(m);
   }
-  if (msg == WM_NCDESTROY) {
-    RemoveWindowSubclass(hwnd, WatchProc, kWatchId);
-    Process().ownerWatched = false;
-  }
-  return DefSubclassProc(hwnd, msg, wp, lp);
-}
+};
+
+std::shared_ptr<bool> g_watchActive;
 
 bool IsBrowserDialog(HWND hwnd) {
   wchar_t name[64];
@@ -58,9 +69,14 @@ void ProcessPendingMessages() {
 void TLantern::SetApplicationIcon(HICON icon) { g_appIcon = icon; }
 
 void TLantern::InstallOwnerWatch() {
-  HWND owner = OwnerWindow();
-  if (DesignMode() || Process().ownerWatched || !owner || !IsWindow(owner)) return;
-  if (!SetWindowSubclass(owner, WatchProc, kWatchId, reinterpret_cast<DWORD_PTR>(this))) return;
+  tk::TCustomForm* form = OwnerForm();
+  // The link does not need the form's window: it is in place for whatever
+  // window the form has now or makes later.
+  if (DesignMode() || Process().ownerWatched || !form) return;
+  g_watchActive = std::make_shared<bool>(true);
+  form->WindowProc = OwnerWatchLink{this, g_watchActive, form->WindowProc};
+  form->FreeNotification(this);
+  watchedForm_ = form;
   Process().ownerWatched = true;
   watchingOwner_ = true;
 }
@@ -68,9 +84,23 @@ void TLantern::InstallOwnerWatch() {
 void TLantern::RemoveOwnerWatch() {
   if (!watchingOwner_) return;
   watchingOwner_ = false;
-  HWND owner = OwnerWindow();
-  if (owner && IsWindow(owner)) RemoveWindowSubclass(owner, WatchProc, kWatchId);
+  if (g_watchActive) *g_watchActive = false;
+  g_watchActive.reset();
+  if (tk::TCustomForm* form = std::exchange(watchedForm_, nullptr)) {
+    // Unlinked when it is still the head of the chain; else it stays as a pass-through.
+    if (const auto* link = form->WindowProc.target<OwnerWatchLink>()) form->WindowProc = link->previous;
+    form->RemoveFreeNotification(this);
+  }
   Process().ownerWatched = false;
+}
+
+void TLantern::Notification(tk::TComponent* component, tk::TOperation operation) {
+  TCustomLantern::Notification(component, operation);
+  if (operation == tk::opRemove && component == watchedForm_) {
+    // The form goes first: its chain goes with it.
+    watchedForm_ = nullptr;
+    RemoveOwnerWatch();
+  }
 }
 
 bool TLantern::OwnerDeactivated(HWND dialog) {

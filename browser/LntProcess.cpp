@@ -4,7 +4,7 @@
 #include <windows.h>
 #include <ole2.h>
 
-#include "LntWindow.h"
+#include "LntOleControl.h"
 
 namespace kinopod::lnt {
 

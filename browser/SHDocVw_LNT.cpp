@@ -1,5 +1,4 @@
-// TLNT: creating, initialising and closing the browser object; its properties
-// and Navigate. The event dispatch is in LntEvents.cpp.
+// TLNT: the browser's events connection, its properties and Navigate. The event dispatch is in LntEvents.cpp.
 #include "SHDocVw_LNT.h"
 
 #include <exdispid.h>
@@ -13,30 +12,12 @@ namespace kinopod::lnt {
 const CLSID& TLNT::ControlClassId() { return CLSID_WebBrowser; }
 const IID& TLNT::EventInterfaceId() { return DIID_DWebBrowserEvents2; }
 
+TLNT::TLNT(tk::TComponent* owner) : TOleControl(owner) {}
+
 TLNT::~TLNT() { DestroyBrowser(); }
 
-void TLNT::CreateBrowser(LntSiteHost* host) {
-  site_ = LntSite::Create(host);
-  OleCheck(CoCreateInstance(CLSID_WebBrowser, nullptr, CLSCTX_INPROC_SERVER | CLSCTX_LOCAL_SERVER, IID_IOleObject,
-                            oleObject_.PutVoid()));
-  DWORD misc = 0;
-  oleObject_->GetMiscStatus(DVASPECT_CONTENT, &misc);
-  if (misc & OLEMISC_SETCLIENTSITEFIRST) {
-    OleCheck(oleObject_->SetClientSite(site_->ClientSite()));
-    clientSiteSet_ = true;
-  }
-  persist_ = oleObject_.As<IPersistStreamInit>(IID_IPersistStreamInit);
-}
-
-void TLNT::InitializeBrowser() {
-  if (initialized_ || !oleObject_) return;
-  if (!clientSiteSet_) {
-    OleCheck(oleObject_->SetClientSite(site_->ClientSite()));
-    clientSiteSet_ = true;
-  }
-  if (persist_) OleCheck(persist_->InitNew());
-
-  auto container = oleObject_.As<IConnectionPointContainer>(IID_IConnectionPointContainer);
+void TLNT::ConnectEvents() {
+  auto container = ComPtr<IOleObject>::Share(OleObject()).As<IConnectionPointContainer>(IID_IConnectionPointContainer);
   if (container && SUCCEEDED(container->FindConnectionPoint(DIID_DWebBrowserEvents2, eventPoint_.Put()))) {
     sink_ = LntEventSink::Create(this);
     if (FAILED(eventPoint_->Advise(sink_, &eventCookie_))) {
@@ -44,13 +25,9 @@ void TLNT::InitializeBrowser() {
       eventPoint_.Reset();
     }
   }
-  initialized_ = true;
-  if (auto control = oleObject_.As<IOleControl>(IID_IOleControl)) control->OnAmbientPropertyChange(DISPID_UNKNOWN);
 }
 
-void TLNT::DestroyBrowser() {
-  if (site_) site_->Detach();
-  // Events first: the browser must not call into a half-destroyed control.
+void TLNT::DisconnectEvents() {
   if (sink_) sink_->Detach();
   if (eventPoint_ && eventCookie_) eventPoint_->Unadvise(eventCookie_);
   eventCookie_ = 0;
@@ -60,26 +37,18 @@ void TLNT::DestroyBrowser() {
     sink_ = nullptr;
   }
   browser_.Reset();
-  persist_.Reset();
-  if (oleObject_) {
-    if (auto inPlace = oleObject_.As<IOleInPlaceObject>(IID_IOleInPlaceObject)) inPlace->InPlaceDeactivate();
-    oleObject_->Close(OLECLOSE_NOSAVE);
-    if (clientSiteSet_) oleObject_->SetClientSite(nullptr);
-    oleObject_.Reset();
-  }
-  clientSiteSet_ = false;
-  initialized_ = false;
-  if (site_) {
-    site_->Release();
-    site_ = nullptr;
-  }
+}
+
+void TLNT::DestroyBrowser() {
+  // The site is detached and the events disconnected before the browser goes.
+  DestroyControl();
 }
 
 IWebBrowser2* TLNT::DefaultInterface() {
   if (!browser_) {
-    if (!oleObject_) throw EOleError(E_UNEXPECTED);
-    InitializeBrowser();
-    OleCheck(oleObject_->QueryInterface(IID_IWebBrowser2, browser_.PutVoid()));
+    if (!OleObject()) throw EOleError(E_UNEXPECTED);
+    InitializeControl();
+    OleCheck(OleObject()->QueryInterface(IID_IWebBrowser2, browser_.PutVoid()));
   }
   return browser_.Get();
 }

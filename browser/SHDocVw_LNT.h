@@ -1,11 +1,13 @@
 // TLNT: the wrapper of the system's WebBrowser control.
 //
-// It creates the browser object, embeds it through the site object (LntSite),
-// connects the DWebBrowserEvents2 sink and turns the browser's 34 events into
-// event properties (an empty property ignores its event), exposes the browser's
-// own properties and Navigate. It is a component (its owner frees it) but does
-// not own a window: the control class above it (TCustomLantern) supplies the
-// window and the site's answers.
+// An OLE control (TOleControl) for the browser's class: it connects the
+// DWebBrowserEvents2 sink and turns the browser's 34 events into event
+// properties (an empty property ignores its event), exposes the browser's own
+// properties and Navigate. The control class above it (TCustomLantern) gives
+// the site's answers.
+//
+// Visible and SetVisible here are the browser's own property; the control's
+// visibility is the toolkit's (Show, Hide, tk::TControl::Visible).
 #pragma once
 
 #include <windows.h>
@@ -16,8 +18,7 @@
 #include <string>
 
 #include "LntCom.h"
-#include "LntSite.h"
-#include "tkComponent.h"
+#include "LntOleControl.h"
 
 namespace kinopod::lnt {
 
@@ -45,7 +46,7 @@ using TLNTUpdatePageStatus = std::function<void(TLNT* sender, IDispatch* disp, V
 using TLNTNewWindow3 = std::function<void(TLNT* sender, IDispatch*& disp, VARIANT_BOOL& cancel, DWORD flags,
                                           const std::wstring& urlContext, const std::wstring& url)>;
 
-class TLNT : public tk::TComponent {
+class TLNT : public TOleControl {
  public:
   static const CLSID& ControlClassId();   // {8856F961-340A-11D0-A96B-00C04FD705A2}
   static const IID& EventInterfaceId();   // DWebBrowserEvents2
@@ -57,8 +58,6 @@ class TLNT : public tk::TComponent {
 
   // The browser's IWebBrowser2, obtained from the control object on first use and kept.
   IWebBrowser2* DefaultInterface();
-  IOleObject* OleObject() const { return oleObject_.Get(); }
-  LntSite* Site() const { return site_; }
 
   // Hands the URL (UTF-16) to IWebBrowser2::Navigate with the four optional
   // arguments missing; raises EOleError when the browser refuses it.
@@ -132,35 +131,22 @@ class TLNT : public tk::TComponent {
   HRESULT DispatchEvent(DISPID id, DISPPARAMS* params);
 
  protected:
-  explicit TLNT(tk::TComponent* owner) : tk::TComponent(owner) {}
-  // Creates the browser object and embeds it with the given site host. Runs
-  // from the control's constructor, once the host can answer calls.
-  void CreateBrowser(LntSiteHost* host);
-  // Client site, empty persisted state, event sink, "all ambients changed".
-  void InitializeBrowser();
-  // Disconnects the events and closes and releases the browser. The site is
-  // detached first so that calls during the close find no control.
+  explicit TLNT(tk::TComponent* owner);
+  // Disconnects the events and closes and releases the browser.
   void DestroyBrowser();
   // Tells the browser's automation object that an ambient property changed.
   void AmbientPropertyChanged(DISPID id);
-  bool BrowserInitialized() const { return initialized_; }
-  ComPtr<IOleInPlaceObject> InPlaceObject() const {
-    return oleObject_.template As<IOleInPlaceObject>(IID_IOleInPlaceObject);
-  }
+  void ConnectEvents() override;
+  void DisconnectEvents() override;
 
  private:
   bool GetBool(HRESULT (STDMETHODCALLTYPE IWebBrowser2::*getter)(VARIANT_BOOL*));
   void PutBool(HRESULT (STDMETHODCALLTYPE IWebBrowser2::*setter)(VARIANT_BOOL), bool value);
 
-  ComPtr<IOleObject> oleObject_;
-  ComPtr<IPersistStreamInit> persist_;
   ComPtr<IWebBrowser2> browser_;
-  LntSite* site_ = nullptr;
   LntEventSink* sink_ = nullptr;
   ComPtr<IConnectionPoint> eventPoint_;
   DWORD eventCookie_ = 0;
-  bool clientSiteSet_ = false;
-  bool initialized_ = false;
 };
 
 }  // namespace kinopod::lnt

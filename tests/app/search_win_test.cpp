@@ -153,7 +153,8 @@ TEST_F(SearchTest, ChineseKeywordOpensATabPerSiteInTableOrder) {
     TLantern* browser = BrowserOf(sheet);
     ASSERT_NE(browser, nullptr);
     EXPECT_EQ(browser->ParentWindow(), sheet->Handle());
-    RECT r = browser->BoundsRect();
+    RECT r{};
+    GetWindowRect(browser->Handle(), &r);
     EXPECT_EQ(r.right - r.left, sheet->Width());
     EXPECT_EQ(r.bottom - r.top, sheet->Height());
     EXPECT_EQ(browser->DownloadOptions(),
@@ -186,6 +187,7 @@ TEST_F(SearchTest, ChineseKeywordOpensATabPerSiteInTableOrder) {
   for (int i = 0; i < 7; ++i) {
     TLantern* browser = BrowserOf(pages->Pages(i));
     ASSERT_NE(browser, nullptr);
+    ASSERT_TRUE(browser->HandleAllocated());
     EXPECT_TRUE(IsWindow(browser->Handle()));
     EXPECT_EQ(GetParent(browser->Handle()), pages->Pages(i)->Handle());
   }

@@ -73,12 +73,17 @@ TEST_F(HostTest, DownloadControlAmbientFollowsTheOptions) {
 TEST_F(HostTest, AmbientRows) {
   TLantern control;
   control.SetName("WebBrowser1");
-  control.Font.Name = L"Arial";
-  control.Font.Size = 11;
+  control.Font().SetName(L"Arial");
+  control.Font().SetSize(11);
   EXPECT_TRUE(AmbientBool(control, DISPID_AMBIENT_USERMODE));
   EXPECT_FALSE(AmbientBool(control, DISPID_AMBIENT_UIDEAD));
-  EXPECT_EQ(static_cast<OLE_COLOR>(AmbientLong(control, DISPID_AMBIENT_BACKCOLOR)), control.Color);
-  EXPECT_EQ(static_cast<OLE_COLOR>(AmbientLong(control, DISPID_AMBIENT_FORECOLOR)), control.Font.Color);
+  // Colours reach the browser as OLE colours: system colours keep their index.
+  control.SetColor(tk::clWindow);
+  control.Font().SetColor(tk::clWindowText);
+  EXPECT_EQ(static_cast<OLE_COLOR>(AmbientLong(control, DISPID_AMBIENT_BACKCOLOR)), 0x80000000u | COLOR_WINDOW);
+  EXPECT_EQ(static_cast<OLE_COLOR>(AmbientLong(control, DISPID_AMBIENT_FORECOLOR)), 0x80000000u | COLOR_WINDOWTEXT);
+  control.SetColor(tk::RGBColor(1, 2, 3));
+  EXPECT_EQ(static_cast<OLE_COLOR>(AmbientLong(control, DISPID_AMBIENT_BACKCOLOR)), 0x030201u);
   EXPECT_EQ(static_cast<LCID>(AmbientLong(control, DISPID_AMBIENT_LOCALEID)), GetUserDefaultLCID());
   EXPECT_TRUE(AmbientBool(control, DISPID_AMBIENT_MESSAGEREFLECT));
   EXPECT_FALSE(AmbientBool(control, DISPID_AMBIENT_SHOWGRABHANDLES));
@@ -94,7 +99,7 @@ TEST_F(HostTest, AmbientRows) {
 
   // No parent control: the control's own font, never a missing parent's.
   // (Wine maps face names to installed fonts, so the style carries the check.)
-  control.Font.Bold = true;
+  control.Font().SetStyle(tk::fsBold);
   auto fontOf = [&](bool& bold, bool& italic) {
     VARIANT font;
     ASSERT_EQ(Ambient(control, DISPID_AMBIENT_FONT, &font), S_OK);
@@ -112,16 +117,19 @@ TEST_F(HostTest, AmbientRows) {
   EXPECT_TRUE(bold);
   EXPECT_FALSE(italic);
 
-  TLntFont parentFont;
-  parentFont.Italic = true;
-  control.SetParentControlFont(&parentFont);
+  // In a parent control that lends its font, the parent's font.
+  tk::TWinControl parent(nullptr);
+  parent.Font().SetStyle(tk::fsItalic);
+  control.SetParentFont(true);
+  control.SetParent(&parent);
   fontOf(bold, italic);
   EXPECT_FALSE(bold);
   EXPECT_TRUE(italic);
-  control.ParentFont = false;
+  control.Font().SetStyle(tk::fsBold);
   fontOf(bold, italic);
   EXPECT_TRUE(bold);
-  control.SetParentControlFont(nullptr);
+  EXPECT_FALSE(italic);
+  control.SetParent(nullptr);
 }
 
 TEST_F(HostTest, UserModeWriteSetsDesignMode) {

@@ -218,19 +218,16 @@ TEST(LanternProcess, OwnerWatchClosesScriptErrorDialogs) {
   LntUnit unit;
   tk::TForm form(nullptr);
   form.SetBounds(20, 20, 500, 400);
+  HWND owner = nullptr;
   {
-    // The owning form has no window yet: nothing to watch.
-    TLantern early(&form);
-    early.Loaded();
-    EXPECT_FALSE(early.OwnerWatchInstalled());
-  }
-  form.Show();
-  HWND owner = form.Handle();
-  {
+    // Installed on the owning form before it has a window; it watches the one it gets.
     TLantern browser(&form);
-    EXPECT_EQ(browser.OwnerWindow(), owner);
+    EXPECT_EQ(browser.OwnerWindow(), nullptr);
     browser.Loaded();
     EXPECT_TRUE(browser.OwnerWatchInstalled());
+    form.Show();
+    owner = form.Handle();
+    EXPECT_EQ(browser.OwnerWindow(), owner);
     TLantern second(&form);
     second.Loaded();
     EXPECT_FALSE(second.OwnerWatchInstalled());  // one watch per process
@@ -244,6 +241,18 @@ TEST(LanternProcess, OwnerWatchClosesScriptErrorDialogs) {
     SetActiveWindow(script);
     Pump();
     EXPECT_FALSE(IsWindow(script)) << "the script-error dialog stayed open";
+
+    // The watch is part of the form's handling, not of one window: it
+    // survives the form's window being made anew (as docking does).
+    form.RecreateWnd();
+    owner = form.Handle();
+    SetActiveWindow(owner);
+    Pump();
+    HWND again = MakeDialog(owner, L"Internet Explorer Script Error");
+    ShowWindow(again, SW_SHOW);
+    SetActiveWindow(again);
+    Pump();
+    EXPECT_FALSE(IsWindow(again)) << "the watch was lost with the form's old window";
 
     SetActiveWindow(owner);
     Pump();
@@ -285,51 +294,119 @@ TEST(LanternProcess, OwnerWatchClosesScriptErrorDialogs) {
 
 HWND FirstChild(HWND parent) { return GetWindow(parent, GW_CHILD); }
 
-TEST(LanternWindow, ParentWindowCreatesTheWindowAndParkingKeepsIt) {
+RECT RectIn(HWND window, HWND parent) {
+  RECT r{};
+  GetWindowRect(window, &r);
+  MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&r), 2);
+  return r;
+}
+
+TEST(LanternWindow, ForeignParentWindowMakesTheWindowAtOnceAndKeepsItsSize) {
   LntUnit unit;
   HWND form = MakeWindow(L"form");
-  HWND panel = MakeWindow(L"panel", WS_CHILD | WS_VISIBLE, form);
-  SetWindowPos(panel, nullptr, 0, 0, 400, 300, SWP_NOZORDER);
-  HWND parked = nullptr;
+  HWND sheet = MakeWindow(L"sheet", WS_CHILD | WS_VISIBLE, form);
+  SetWindowPos(sheet, nullptr, 0, 0, 400, 300, SWP_NOZORDER);
   {
-    TLantern browser;
-    EXPECT_FALSE(browser.HandleAllocated());
-    browser.SetBounds(5, 6, 200, 100);
-    browser.SetParentWindow(panel);
-    ASSERT_TRUE(browser.HandleAllocated());
-    HWND h = browser.Handle();
-    EXPECT_EQ(GetParent(h), panel);
+    tk::TComponent owner(nullptr);
+    auto* browser = new TLantern(&owner);
+    EXPECT_FALSE(browser->HandleAllocated());
+    browser->SetParentWindow(sheet);
+    ASSERT_TRUE(browser->HandleAllocated());
+    HWND h = browser->Handle();
+    EXPECT_EQ(GetParent(h), sheet);
     EXPECT_TRUE(IsWindowVisible(h));
-    RECT r{};
-    GetWindowRect(h, &r);
-    MapWindowPoints(nullptr, panel, reinterpret_cast<POINT*>(&r), 2);
-    EXPECT_EQ(r.left, 5);
-    EXPECT_EQ(r.top, 6);
-    EXPECT_EQ(r.right - r.left, 200);
+    EXPECT_NE(FirstChild(h), nullptr) << "the browser did not in-place activate in the control's window";
+    browser->SetWidth(400);
+    browser->SetHeight(300);
+    RECT r = RectIn(h, sheet);
+    EXPECT_EQ(r.right - r.left, 400);
+    EXPECT_EQ(r.bottom - r.top, 300);
+    // No parent control: alignment does nothing and the sheet's later size is not followed.
+    browser->SetAlign(tk::alClient);
+    SetWindowPos(sheet, nullptr, 0, 0, 200, 100, SWP_NOZORDER);
+    Pump();
+    r = RectIn(h, sheet);
+    EXPECT_EQ(r.right - r.left, 400);
+    EXPECT_EQ(r.bottom - r.top, 300);
+    EXPECT_EQ(browser->Width(), 400);
+
+    // Out of the foreign window and into it again: parked meanwhile, back with its page and size.
     HWND embedded = FirstChild(h);
-    EXPECT_NE(embedded, nullptr) << "the browser did not in-place activate in the control's window";
-
-    // Re-creation by the toolkit: parked under the hidden window, then adopted again.
-    browser.DestroyWnd();
-    EXPECT_FALSE(browser.HandleAllocated());
-    EXPECT_EQ(browser.ParkedWindow(), h);
-    EXPECT_TRUE(IsWindow(h));
-    EXPECT_EQ(GetParent(h), ParkingWindow());
+    browser->SetParentWindow(nullptr);
+    EXPECT_FALSE(browser->HandleAllocated());
+    EXPECT_EQ(browser->ParkedWindow(), h);
+    EXPECT_FALSE(IsWindowVisible(h));
+    browser->SetParentWindow(sheet);
+    ASSERT_TRUE(browser->HandleAllocated());
+    EXPECT_EQ(browser->Handle(), h);
+    EXPECT_EQ(GetParent(h), sheet);
+    EXPECT_TRUE(IsWindowVisible(h));
     EXPECT_EQ(FirstChild(h), embedded);
-    browser.HandleNeeded();
-    EXPECT_EQ(browser.Handle(), h);
-    EXPECT_EQ(GetParent(h), panel);
-    EXPECT_EQ(FirstChild(h), embedded);
-    GetClientRect(h, &r);
-    EXPECT_EQ(r.right, 400);
-    EXPECT_EQ(r.bottom, 300);
-
-    browser.DestroyWnd();
-    parked = browser.ParkedWindow();
-    ASSERT_TRUE(IsWindow(parked));
+    r = RectIn(h, sheet);
+    EXPECT_EQ(r.right - r.left, 400);
+    EXPECT_EQ(r.bottom - r.top, 300);
   }
-  EXPECT_FALSE(IsWindow(parked)) << "a parked window must go with its control";
   DestroyWindow(form);
+}
+
+TEST(LanternWindow, DockingKeepsTheBrowserWindowThroughParking) {
+  LntUnit unit;
+  tk::TForm host(nullptr);
+  host.SetBounds(20, 20, 600, 450);
+  host.Show();
+  auto* panel = new tk::TWinControl(&host);
+  panel->SetParent(&host);
+  panel->SetBounds(10, 10, 500, 400);
+
+  auto* docked = new tk::TForm(nullptr);
+  docked->SetBounds(300, 300, 320, 240);
+  auto* browser = new TLantern(docked);
+  browser->SetParent(docked);
+  browser->SetAlign(tk::alClient);
+  HWND h = browser->Handle();
+  HWND embedded = FirstChild(h);
+  ASSERT_NE(embedded, nullptr);
+  EXPECT_EQ(GetParent(h), docked->Handle());
+
+  // Docking re-creates the form's window: the browser's window is parked and adopted.
+  docked->SetBorderStyle(tk::bsNone);
+  docked->SetParent(panel);
+  docked->SetAlign(tk::alClient);
+  docked->Show();
+  Pump();
+  ASSERT_TRUE(browser->HandleAllocated());
+  EXPECT_EQ(browser->Handle(), h);
+  EXPECT_EQ(FirstChild(h), embedded);
+  EXPECT_EQ(GetParent(h), docked->Handle());
+  EXPECT_EQ(browser->ParkedWindow(), nullptr);
+  RECT client{};
+  GetClientRect(docked->Handle(), &client);
+  RECT r = RectIn(h, docked->Handle());
+  EXPECT_EQ(r.left, 0);
+  EXPECT_EQ(r.right - r.left, client.right);
+  EXPECT_EQ(r.bottom - r.top, client.bottom);
+  EXPECT_EQ(browser->Width(), client.right);
+
+  // Aligned in a parent control, it follows the parent's size, and the browser inside with it.
+  panel->SetBounds(10, 10, 380, 260);
+  Pump();
+  GetClientRect(docked->Handle(), &client);
+  r = RectIn(h, docked->Handle());
+  EXPECT_EQ(r.right - r.left, client.right);
+  EXPECT_EQ(r.bottom - r.top, client.bottom);
+  RECT inner = RectIn(embedded, h);
+  EXPECT_EQ(inner.right - inner.left, client.right);
+  EXPECT_EQ(inner.bottom - inner.top, client.bottom);
+
+  // Undocked and not yet shown again: parked. The parked window goes with its control.
+  docked->SetParent(nullptr);
+  EXPECT_FALSE(browser->HandleAllocated());
+  HWND parked = browser->ParkedWindow();
+  ASSERT_EQ(parked, h);
+  EXPECT_TRUE(IsWindow(parked));
+  EXPECT_EQ(GetParent(parked), ParkingWindow());
+  docked->Free();
+  EXPECT_FALSE(IsWindow(parked)) << "a parked window must go with its control";
 }
 
 TEST(LanternWindow, CloseMessageRaisesCloseQueryAndKeepsTheWindow) {
@@ -345,8 +422,11 @@ TEST(LanternWindow, CloseMessageRaisesCloseQueryAndKeepsTheWindow) {
   SendMessageW(browser.Handle(), WM_CLOSE, 0, 0);
   EXPECT_EQ(asked, 1);
   EXPECT_TRUE(IsWindow(browser.Handle()));
-  // The toolkit's reflected Enter key is kept for the page.
+  // Enter and the other keys belong to the page while the message handler is on.
   EXPECT_EQ(SendMessageW(browser.Handle(), kReflectedKeyDown, VK_RETURN, 0), 0);
+  EXPECT_TRUE(SendMessageW(browser.Handle(), WM_GETDLGCODE, 0, 0) & DLGC_WANTALLKEYS);
+  browser.EnableMessageHandler = false;
+  EXPECT_FALSE(SendMessageW(browser.Handle(), WM_GETDLGCODE, 0, 0) & DLGC_WANTALLKEYS);
   DestroyWindow(form);  // the control survives losing its window with its parent
   EXPECT_FALSE(browser.HandleAllocated());
 }
