@@ -42,7 +42,7 @@ class TOleControl : public tk::TWinControl, public LntSiteHost {
   // has no parent control). The control's window is made at once, which
   // in-place activates the object; null takes the control out of the window
   // (its window is parked until it gets a parent again).
-  void SetParentWindow(HWND window);
+  void SetParentWindow(HWND window) override;
   HWND ParkedWindow() const { return parked_; }
 
   // Lets the in-place object translate keys (Tab, its accelerators) before

@@ -222,7 +222,7 @@ class TWinControl : public TControl {
   void RecreateWnd();
   // A window of someone else's that hosts this control (when it has no Parent).
   HWND ParentWindow() const { return parentWindow_; }
-  void SetParentWindow(HWND window);
+  virtual void SetParentWindow(HWND window);
 
   int ControlCount() const { return static_cast<int>(controls_.size()); }
   TControl* Controls(int index) const { return controls_.at(index); }
