@@ -4,11 +4,17 @@
 #include <vector>
 
 #include "tkForms.h"
+#include "vxSkinFormList.h"
 
 namespace vx {
 
 TvxSkinDataComponent::TvxSkinDataComponent(tk::TComponent* owner) : tk::TComponent(owner) {
   InstallApplicationFormList();
+  // The form that carries the skin data hears its announcements first.
+  if (auto* form = dynamic_cast<tk::TCustomForm*>(owner)) {
+    ownerTarget_ = std::make_unique<TvxFormTarget>(form);
+    SetOwnerForm(ownerTarget_.get());
+  }
 }
 
 TvxSkinDataComponent::~TvxSkinDataComponent() = default;
@@ -27,49 +33,6 @@ void TvxSkinDataComponent::Notification(tk::TComponent* component, tk::TOperatio
     TvxSkinData::Notification(static_cast<TvxCompressedStoredSkin*>(
         static_cast<TvxCompressedStoredSkinComponent*>(component)));
   }
-}
-
-namespace {
-
-// One form as the skin data's broadcast sees it: messages go through the
-// form's window when it has one, else straight to the form.
-class FormTarget : public TvxSkinMessageTarget {
- public:
-  explicit FormTarget(tk::TCustomForm* form) : form_(form) {}
-  void HandleNeeded() override { form_->HandleNeeded(); }
-  void SendSkinMessage(unsigned msg, uintptr_t wparam, intptr_t lparam) override {
-    if (form_->HandleAllocated())
-      SendMessageW(form_->Handle(), msg, wparam, lparam);
-    else
-      form_->Perform(msg, wparam, lparam);
-  }
-
- private:
-  tk::TCustomForm* form_;
-};
-
-class ScreenFormList : public TvxSkinFormList {
- public:
-  std::vector<TvxSkinMessageTarget*> Forms() const override {
-    targets_.clear();
-    std::vector<TvxSkinMessageTarget*> out;
-    if (!tk::Screen) return out;
-    for (int i = 0; i < tk::Screen->FormCount(); ++i) {
-      targets_.push_back(std::make_unique<FormTarget>(tk::Screen->Forms(i)));
-      out.push_back(targets_.back().get());
-    }
-    return out;
-  }
-
- private:
-  mutable std::vector<std::unique_ptr<FormTarget>> targets_;
-};
-
-}  // namespace
-
-void InstallApplicationFormList() {
-  static ScreenFormList list;
-  SetApplicationFormList(&list);
 }
 
 void TvxSkinDataLink::Set(TvxSkinDataComponent* data) {

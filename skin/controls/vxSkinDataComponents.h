@@ -7,7 +7,10 @@
 // the portable class: they keep a TvxSkinDataComponent* as their SkinData.
 #pragma once
 
+#include <memory>
+
 #include "tkComponent.h"
+#include "vxSkinFormList.h"
 #include "vxSkinData.h"
 #include "vxStoredSkin.h"
 
@@ -37,11 +40,8 @@ class TvxSkinDataComponent : public tk::TComponent, public TvxSkinData {
 
  private:
   TvxCompressedStoredSkinComponent* stored_ = nullptr;
+  std::unique_ptr<TvxFormTarget> ownerTarget_;
 };
-
-// Makes the skin data of every form announce to the application's forms
-// (tk::Screen's list). Idempotent; the program calls it before making forms.
-void InstallApplicationFormList();
 
 // The link every skinned control and frame keeps to its skin data: the
 // pointer is cleared when the skin data goes away.

@@ -184,7 +184,7 @@ void TvxSkinData::SendSkinMessage(unsigned msg) {
   if (!forms) return;
   std::vector<TvxSkinMessageTarget*> targets;
   for (TvxSkinMessageTarget* form : forms->Forms()) {
-    if (!form || (ownerFirst && form == owner_) || form->IsLayerWindow()) continue;
+    if (!form || (ownerFirst && form->Identity() == owner_->Identity()) || form->IsLayerWindow()) continue;
     form->HandleNeeded();
     targets.push_back(form);
   }

@@ -34,6 +34,10 @@ class TvxSkinMessageTarget {
   virtual bool IsLayerWindow() const { return false; }
   // Sends synchronously: the receiver has handled it when this returns.
   virtual void SendSkinMessage(unsigned msg, uintptr_t wparam, intptr_t lparam) = 0;
+  // The form behind this target. Two targets with the same identity are the
+  // same form: the owner the skin data serves first is left out of the list
+  // walk even when the list hands out a target object of its own.
+  virtual const void* Identity() const { return this; }
 };
 
 // The application's forms in the toolkit's order.

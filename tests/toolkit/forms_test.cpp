@@ -292,6 +292,11 @@ TEST_F(ToolkitTest, FreeingAFormFreesItsComponentsAndClearsReferences) {
   EXPECT_EQ(app->MainForm(), nullptr);
   ASSERT_EQ(Screen->FormCount(), 1);
   EXPECT_EQ(Screen->Forms(0), b);
+
+  // A plain delete leaves the screen's list as Free does.
+  delete b;
+  EXPECT_EQ(Screen->FormCount(), 0);
+  Screen->Broadcast(WM_NULL, 0, 0);
 }
 
 TEST_F(ToolkitTest, BroadcastReachesEveryFormInCreationOrder) {

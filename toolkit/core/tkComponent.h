@@ -101,9 +101,11 @@ class TComponent : public TObject {
   // the base last). Runs once.
   virtual void BeforeDestruction();
   void SetDesigning(bool designing);
+  // Runs BeforeDestruction once. A class whose teardown must see the whole
+  // object also under a plain delete calls it from its destructor.
+  void TearDown();
 
  private:
-  void TearDown();
   void DestroyComponents();
   void Unlink(TComponent* component);
 

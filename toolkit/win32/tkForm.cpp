@@ -13,6 +13,8 @@ TCustomForm::TCustomForm(TComponent* owner) : TWinControl(owner) {
   if (Screen) Screen->AddForm(this);
 }
 
+TCustomForm::~TCustomForm() { TearDown(); }
+
 void TCustomForm::BeforeDestruction() {
   if (!formTornDown_) {
     formTornDown_ = true;

@@ -35,6 +35,8 @@ using TFormClass = std::function<TCustomForm*(TComponent* owner)>;
 class TCustomForm : public TWinControl {
  public:
   explicit TCustomForm(TComponent* owner);
+  // A plain delete leaves the screen's list too (Free does it earlier).
+  ~TCustomForm() override;
 
   TFormBorderStyle BorderStyle() const { return borderStyle_; }
   void SetBorderStyle(TFormBorderStyle style);

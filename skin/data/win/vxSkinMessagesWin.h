@@ -21,6 +21,7 @@ class TvxWindowTarget : public TvxSkinMessageTarget {
   explicit TvxWindowTarget(HWND window, bool layerWindow = false) : window_(window), layer_(layerWindow) {}
   HWND Handle() const { return window_; }
   bool IsLayerWindow() const override { return layer_; }
+  const void* Identity() const override { return window_; }
   void SendSkinMessage(unsigned msg, uintptr_t wparam, intptr_t lparam) override;
 
  private:
