@@ -120,6 +120,31 @@ TEST_F(ComponentTest, NamesAreUniqueIdentifiersWithinOneOwner) {
   EXPECT_EQ(c->Owner(), &other) << "a refused move leaves the component where it was";
 }
 
+TEST_F(ComponentTest, ASecondDesignedRootNumbersItsNameWhileLoading) {
+  // A form-like class: a second instance reads the same name from its design.
+  class Root : public TComponent {
+   public:
+    explicit Root(TComponent* owner) : TComponent(owner) {
+      BeginLoading();
+      SetName("Form3");
+      EndLoading();
+    }
+
+   protected:
+    bool NumbersClashingDesignName() const override { return true; }
+  };
+  Probe app(nullptr, "App");
+  auto* first = new Root(&app);
+  auto* second = new Root(&app);
+  auto* third = new Root(&app);
+  EXPECT_EQ(first->Name(), "Form3");
+  EXPECT_EQ(second->Name(), "Form3_1");
+  EXPECT_EQ(third->Name(), "Form3_2");
+  // Outside loading a clash is still an error, for roots too.
+  EXPECT_THROW(third->SetName("form3"), EComponentError);
+  EXPECT_EQ(third->Name(), "Form3_2");
+}
+
 TEST_F(ComponentTest, LoadingCoversOwnedComponentsUntilEndLoading) {
   Probe form(nullptr, "Form");
   form.BeginLoading();

@@ -103,8 +103,19 @@ void TComponent::SetName(const std::string& name) {
     if (!IsIdentifier(name)) throw EComponentError("\"" + name + "\" is not a valid component name");
     if (owner_) {
       TComponent* other = owner_->FindComponent(name);
-      if (other && other != this)
-        throw EComponentError("A component named " + name + " already exists");
+      if (other && other != this) {
+        if (!(Loading() && NumbersClashingDesignName()))
+          throw EComponentError("A component named " + name + " already exists");
+        // A second instance of a designed class: the first free Name_N.
+        for (int n = 1;; ++n) {
+          std::string numbered = name + "_" + std::to_string(n);
+          TComponent* holder = owner_->FindComponent(numbered);
+          if (!holder || holder == this) {
+            name_ = numbered;
+            return;
+          }
+        }
+      }
     }
   }
   name_ = name;

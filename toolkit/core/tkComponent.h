@@ -101,6 +101,10 @@ class TComponent : public TObject {
   // the base last). Runs once.
   virtual void BeforeDestruction();
   void SetDesigning(bool designing);
+  // Whether a name given while loading that another component of the owner
+  // already has becomes Name_1, Name_2, ... instead of an error (forms: a
+  // second instance of a form class names itself from the same design data).
+  virtual bool NumbersClashingDesignName() const { return false; }
   // Runs BeforeDestruction once. A class whose teardown must see the whole
   // object also under a plain delete calls it from its destructor.
   void TearDown();

@@ -87,6 +87,7 @@ class TCustomForm : public TWinControl {
   void PaintWindow(HDC dc) override;
   void VisibleChanged() override;
   void BeforeDestruction() override;
+  bool NumbersClashingDesignName() const override { return true; }
   virtual void DoShow();
   virtual void DoHide();
   virtual void DoClose(TCloseAction& action);
