@@ -17,6 +17,42 @@ HWND g_parking = nullptr;
 
 }  // namespace
 
+namespace {
+
+// The object's property-change notifications. The control keeps no copies of
+// the object's properties (it reads them from the object each time), so a
+// change needs no action; edits are always allowed. A COM object of its own,
+// which the object may keep past the control.
+class LntPropertySink : public IPropertyNotifySink {
+ public:
+  LntPropertySink() = default;
+
+  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** out) override {
+    if (!out) return E_POINTER;
+    if (riid == IID_IUnknown || riid == IID_IPropertyNotifySink) {
+      *out = static_cast<IPropertyNotifySink*>(this);
+      AddRef();
+      return S_OK;
+    }
+    *out = nullptr;
+    return E_NOINTERFACE;
+  }
+  ULONG STDMETHODCALLTYPE AddRef() override { return InterlockedIncrement(&refs_); }
+  ULONG STDMETHODCALLTYPE Release() override {
+    ULONG n = InterlockedDecrement(&refs_);
+    if (n == 0) delete this;
+    return n;
+  }
+  HRESULT STDMETHODCALLTYPE OnChanged(DISPID) override { return S_OK; }
+  HRESULT STDMETHODCALLTYPE OnRequestEdit(DISPID) override { return S_OK; }
+
+ private:
+  virtual ~LntPropertySink() = default;
+  LONG refs_ = 1;
+};
+
+}  // namespace
+
 HWND ParkingWindow() {
   if (tk::Application && tk::Application->Handle()) return tk::Application->Handle();
   if (g_parking && IsWindow(g_parking)) return g_parking;
@@ -83,6 +119,7 @@ void TOleControl::InitializeControl() {
     clientSiteSet_ = true;
   }
   if (persist_) OleCheck(persist_->InitNew());
+  ConnectPropertySink();
   ConnectEvents();
   initialized_ = true;
   if (auto control = oleObject_.As<IOleControl>(IID_IOleControl)) control->OnAmbientPropertyChange(DISPID_UNKNOWN);
@@ -93,6 +130,7 @@ void TOleControl::DestroyControl() {
   activeObject_.Reset();
   // Events first: the object must not call into a half-destroyed control.
   DisconnectEvents();
+  DisconnectPropertySink();
   persist_.Reset();
   if (oleObject_) {
     if (auto inPlace = InPlaceObject()) inPlace->InPlaceDeactivate();
@@ -105,6 +143,30 @@ void TOleControl::DestroyControl() {
   if (site_) {
     site_->Release();
     site_ = nullptr;
+  }
+}
+
+void TOleControl::ConnectPropertySink() {
+  auto container = oleObject_.As<IConnectionPointContainer>(IID_IConnectionPointContainer);
+  // An object without property notifications is still a usable control.
+  if (!container || FAILED(container->FindConnectionPoint(IID_IPropertyNotifySink, propertyPoint_.Put()))) return;
+  auto* sink = new LntPropertySink();
+  if (FAILED(propertyPoint_->Advise(sink, &propertyCookie_))) {
+    propertyCookie_ = 0;
+    propertyPoint_.Reset();
+    sink->Release();
+    return;
+  }
+  propertySink_ = sink;
+}
+
+void TOleControl::DisconnectPropertySink() {
+  if (propertyPoint_ && propertyCookie_) propertyPoint_->Unadvise(propertyCookie_);
+  propertyCookie_ = 0;
+  propertyPoint_.Reset();
+  if (propertySink_) {
+    propertySink_->Release();
+    propertySink_ = nullptr;
   }
 }
 
@@ -145,7 +207,10 @@ void TOleControl::CreateWnd() {
   HRESULT hr = oleObject_ ? oleObject_->DoVerb(OLEIVERB_INPLACEACTIVATE, nullptr, site_->ClientSite(), 0,
                                                Handle(), &rect)
                           : E_UNEXPECTED;
-  if (FAILED(hr) || !InPlaceObject()) throw EOleError(FAILED(hr) ? hr : E_FAIL, L"OLE control activation failed");
+  // A refused verb carries the system's message; a verb that succeeds without
+  // giving an in-place object is the activation failure.
+  OleCheck(hr);
+  if (!InPlaceObject()) throw EOleError(E_FAIL, L"OLE control activation failed");
 }
 
 void TOleControl::DestroyWnd() {

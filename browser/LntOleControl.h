@@ -44,6 +44,9 @@ class TOleControl : public tk::TWinControl, public LntSiteHost {
   // (its window is parked until it gets a parent again).
   void SetParentWindow(HWND window) override;
   HWND ParkedWindow() const { return parked_; }
+  // Whether the object took the property-change sink (not every object
+  // offers property-change notifications).
+  bool PropertySinkConnected() const { return propertyCookie_ != 0; }
 
   // Lets the in-place object translate keys (Tab, its accelerators) before
   // the message loop dispatches them; true when the message was consumed.
@@ -55,12 +58,13 @@ class TOleControl : public tk::TWinControl, public LntSiteHost {
   // Creates the object, asks its miscellaneous status, sets the client site
   // at once when the object wants that, and gets its persistence interface.
   void CreateControl(const CLSID& classId);
-  // Client site (if not yet), empty persisted state, ConnectEvents, "all
-  // ambient properties changed". Runs once, on first use.
+  // Client site (if not yet), empty persisted state, the property-change
+  // sink, ConnectEvents, "all ambient properties changed". Runs once, on
+  // first use.
   void InitializeControl();
   bool ControlInitialized() const { return initialized_; }
-  // Detaches the site, disconnects the events, deactivates, closes and
-  // releases the object. Idempotent.
+  // Detaches the site, disconnects the events and the property-change sink,
+  // deactivates, closes and releases the object. Idempotent.
   void DestroyControl();
   virtual void ConnectEvents() {}
   virtual void DisconnectEvents() {}
@@ -87,11 +91,16 @@ class TOleControl : public tk::TWinControl, public LntSiteHost {
 
  private:
   void DestroyParked();
+  void ConnectPropertySink();
+  void DisconnectPropertySink();
 
   ComPtr<IOleObject> oleObject_;
   ComPtr<IPersistStreamInit> persist_;
   ComPtr<IOleInPlaceActiveObject> activeObject_;
   LntSite* site_ = nullptr;
+  IPropertyNotifySink* propertySink_ = nullptr;
+  ComPtr<IConnectionPoint> propertyPoint_;
+  DWORD propertyCookie_ = 0;
   HWND parked_ = nullptr;
   bool clientSiteSet_ = false;
   bool initialized_ = false;

@@ -70,6 +70,7 @@ TEST_F(NavigationTest, SearchTabBrowserReachesTheServerWithUrlUnchanged) {
     browser.SetDownloadOptions({TDownloadControlOption::DownloadImages, TDownloadControlOption::DontExecuteJava,
                                 TDownloadControlOption::DontDownloadActiveX});
     EXPECT_EQ(browser.DownloadControlValue(), 0x510u);
+    EXPECT_TRUE(browser.PropertySinkConnected());
     std::vector<std::wstring> seen;
     browser.OnBeforeNavigate2 = [&](TLNT*, IDispatch*, VARIANT& url, VARIANT&, VARIANT&, VARIANT&, VARIANT&,
                                     VARIANT_BOOL&) { seen.push_back(UrlOf(url)); };
