@@ -132,7 +132,9 @@ TEST_F(ProgramSkin, SectionsListTheKeysTheirRecordsRead) {
     std::vector<std::string> keys = dynamic_cast<const TvxFieldRecord&>(record).KeyNames();
     std::vector<std::string> lines = ini.SectionLines(record.Name);
     ASSERT_GE(lines.size(), keys.size()) << record.Name;
-    if (record.TypeName != "caption") EXPECT_EQ(lines.size(), keys.size()) << record.Name;
+    if (record.TypeName != "caption") {
+      EXPECT_EQ(lines.size(), keys.size()) << record.Name;
+    }
     for (size_t i = 0; i < keys.size(); ++i)
       EXPECT_EQ(lines[i].substr(0, lines[i].find('=')), keys[i]) << record.Name << " line " << i;
   };
@@ -435,8 +437,9 @@ TEST_F(ProgramSkin, TheFramesEdgeBandsAreUniformAlongTheirLength) {
   for (int y = 205; y < 210; ++y)
     for (int x = 4; x < 279; ++x) ASSERT_EQ(p.At(x, y), p.At(4, y)) << x << "," << y;
   for (int x = 0; x < 285; ++x)
-    if (x < 3 || x >= 282)
+    if (x < 3 || x >= 282) {
       for (int y = 27; y < 205; ++y) ASSERT_EQ(p.At(x, y), p.At(x, 27)) << x << "," << y;
+    }
   // The client tile is one colour: it tiles without seams from any origin.
   for (int y = 26; y < 207; ++y)
     for (int x = 3; x < 282; ++x) ASSERT_EQ(p.At(x, y), p.At(3, 26));

@@ -156,7 +156,9 @@ TEST(SkinRecords, EveryClassSavesWhatItLoadsUnderKeysOfItsOwn) {
     auto reloaded = Make(kind, type, "sec");
     reloaded->LoadFromIni(TvxSkinIni::Parse(saved.ToText()), "sec");
     const std::string t = type;
-    if (t != "updown" && t != "FORMINFO") EXPECT_EQ(Fields(*reloaded), Fields(*original));
+    if (t != "updown" && t != "FORMINFO") {
+      EXPECT_EQ(Fields(*reloaded), Fields(*original));
+    }
 
     // Whatever rules reading applies, a record read back from its own save is unchanged.
     TvxSkinIni again;
