@@ -62,6 +62,7 @@ void TCustomTabControl::CreateHandleDone() {
   SendTabSize();
   for (int i = 0; i < TabCount(); ++i) SendTab(i, true);
   SendMessageW(h, TCM_SETCURSEL, tabIndex_, 0);
+  ArrowsNeedPaint();
 }
 
 void TCustomTabControl::SendTab(int index, bool insert) {
@@ -147,7 +148,19 @@ void TCustomTabControl::SetTabImage(int index, int imageIndex) {
   Invalidate();
 }
 
-void TCustomTabControl::TabsChanged() { Realign(); }
+void TCustomTabControl::TabsChanged() {
+  Realign();
+  ArrowsNeedPaint();
+}
+
+void TCustomTabControl::ArrowsNeedPaint() {
+  // The platform creates (or moves) its arrows while laying out the row, and
+  // under Wine a child that appears inside a parent already waiting to be
+  // painted gets no invalid area of its own. The parent clips its children,
+  // so nobody would ever draw there: the row would end in a blank patch that
+  // still takes the arrows' clicks.
+  if (HWND arrows = UpDownWindow()) InvalidateRect(arrows, nullptr, TRUE);
+}
 
 // ---- settings ----
 
@@ -334,6 +347,11 @@ void TCustomTabControl::WndProc(TMessage& m) {
     case WM_PAINT:
       // Always through PaintWindow, so a subclass can draw the control.
       PaintHandler(m);
+      return;
+    case WM_SIZE:
+      // A new width may bring the arrows in or move them.
+      TWinControl::WndProc(m);
+      ArrowsNeedPaint();
       return;
     default:
       break;

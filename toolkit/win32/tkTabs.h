@@ -113,6 +113,9 @@ class TCustomTabControl : public TWinControl {
   void SendTab(int index, bool insert);
   void SendTabSize();
   void ImagesChanged();
+  // Makes the platform's scroll arrows draw themselves (they exist only while
+  // a single-line row overflows).
+  void ArrowsNeedPaint();
   HWND Window() const;
   struct Tab {
     std::wstring caption;

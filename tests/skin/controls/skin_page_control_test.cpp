@@ -261,4 +261,45 @@ TEST_F(SkinPageControlTest, MouseWheelPagesThroughTheTabsWithoutWrapping) {
   EXPECT_EQ(pc->ActivePage(), a);
 }
 
+TEST_F(SkinPageControlTest, OverflowingRowShowsWorkingScrollArrowsOnScreen) {
+  pc->SetShowCloseButtons(true);
+  // The control is on screen and painted before the row outgrows it, as when
+  // a search adds its tabs to a form already showing.
+  Pump(200);
+  for (int i = 0; i < 12; ++i) AddSheet(L"keyword " + std::to_wstring(i) + L" (site)");
+  HWND arrows = pc->UpDownWindow();
+  ASSERT_NE(arrows, nullptr) << "twelve tabs do not fit";
+  tk::TRect r = tktest::WindowBoundsInParent(arrows);
+  EXPECT_GE(r.Top, 0);
+  EXPECT_LE(r.Bottom, pc->DisplayRect().Top + 2) << "in the tab row";
+  EXPECT_LE(r.Right, pc->ClientWidth());
+  EXPECT_GT(r.Left, pc->ClientWidth() / 2);
+  POINT centre{(r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2};
+  ClientToScreen(pc->Handle(), &centre);
+  EXPECT_EQ(WindowFromPoint(centre), arrows) << "nothing covers the arrows";
+
+  // What the screen shows there: the arrows' glyphs and edges, not a blank
+  // patch of the face colour.
+  auto drawn = [&] {
+    RECT w;
+    GetWindowRect(arrows, &w);
+    HDC screen = GetDC(nullptr);
+    int other = 0;
+    for (int y = w.top; y < w.bottom; ++y)
+      for (int x = w.left; x < w.right; ++x) other += GetPixel(screen, x, y) != GetSysColor(COLOR_BTNFACE);
+    ReleaseDC(nullptr, screen);
+    return other > (w.right - w.left) * 2;
+  };
+  EXPECT_TRUE(PumpUntil(drawn, 2000)) << "the arrows are not drawn";
+
+  // A click on the right arrow scrolls the row by one tab.
+  ASSERT_EQ(pc->FirstVisibleTab(), 0);
+  const LPARAM right = MAKELPARAM(r.Width() * 3 / 4, r.Height() / 2);
+  SendMessageW(arrows, WM_LBUTTONDOWN, MK_LBUTTON, right);
+  SendMessageW(arrows, WM_LBUTTONUP, 0, right);
+  Pump(50);
+  EXPECT_EQ(pc->FirstVisibleTab(), 1);
+  EXPECT_EQ(pc->TabIndex(), 0) << "scrolling does not change the page";
+}
+
 }  // namespace
