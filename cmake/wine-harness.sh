@@ -36,6 +36,12 @@ case "$action" in
       # No Gecko or Mono installer prompts while the prefix is made.
       WINEDLLOVERRIDES="mscoree,mshtml=" "$KINOPOD_WINE" wineboot -i >"$dir/wineboot.log" 2>&1 \
         || { echo "wineboot failed"; cat "$dir/wineboot.log"; exit 1; }
+      # End the session that made the prefix: its services run with the HTML
+      # engine switched off, and the first program to need the RPC service
+      # from them waits forever. The tests start from a fresh session, as they
+      # do on every later run.
+      "$KINOPOD_WINESERVER" -k 2>/dev/null || true
+      "$KINOPOD_WINESERVER" -w 2>/dev/null || true
     fi
     "$KINOPOD_WINESERVER" -p >/dev/null 2>&1 || true
     # Start the prefix's services now, with their output in a log rather than

@@ -10,8 +10,10 @@
 set -uo pipefail
 build=$1; shift
 source "$(dirname "$0")/wine-env.sh" "$build"
-out=$(mktemp "${TMPDIR:-/tmp}/kinopod-wine.XXXXXX")
-trap 'rm -f "$out"' EXIT
+# The file stays after the run: when a test times out and is killed, its
+# output up to then is still there to read.
+mkdir -p "$build/harness/logs"
+out="$build/harness/logs/$(basename "$1").log"
 "$KINOPOD_WINE" "$@" >"$out" 2>&1 </dev/null
 rc=$?
 cat "$out"
