@@ -105,11 +105,8 @@ class TComponent : public TObject {
   // already has becomes Name_1, Name_2, ... instead of an error (forms: a
   // second instance of a form class names itself from the same design data).
   virtual bool NumbersClashingDesignName() const { return false; }
-  // Runs BeforeDestruction once. A class whose teardown must see the whole
-  // object also under a plain delete calls it from its destructor.
-  void TearDown();
-
  private:
+  void TearDown();
   void DestroyComponents();
   void Unlink(TComponent* component);
 

@@ -13,15 +13,18 @@ TCustomForm::TCustomForm(TComponent* owner) : TWinControl(owner) {
   if (Screen) Screen->AddForm(this);
 }
 
-TCustomForm::~TCustomForm() { TearDown(); }
+TCustomForm::~TCustomForm() { TearDownForm(); }
 
 void TCustomForm::BeforeDestruction() {
-  if (!formTornDown_) {
-    formTornDown_ = true;
-    if (Application) Application->FormDestroyed(this);
-    if (Screen) Screen->RemoveForm(this);
-  }
+  TearDownForm();
   TWinControl::BeforeDestruction();
+}
+
+void TCustomForm::TearDownForm() {
+  if (formTornDown_) return;
+  formTornDown_ = true;
+  if (Application) Application->FormDestroyed(this);
+  if (Screen) Screen->RemoveForm(this);
 }
 
 void TCustomForm::SetBorderStyle(TFormBorderStyle style) {

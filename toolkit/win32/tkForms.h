@@ -105,6 +105,7 @@ class TCustomForm : public TWinControl {
   bool active_ = false;
   bool placed_ = false;
   bool closing_ = false;
+  void TearDownForm();
   bool formTornDown_ = false;
   TWinControl* activeControl_ = nullptr;
   TCanvas canvas_;
