@@ -1,11 +1,12 @@
-// Renders a control record's normal image at a size, the way a skinned
-// control of the custom-control kind draws it: the record's corner points
-// select the sizing mode (fixed, nine-part, three parts across, three parts
-// down), the size is fitted to it (a three-part record keeps its height or
-// width), and the picture rectangle is drawn by the matching primitive.
-// Skin authors use it to preview how their images stretch and tile.
+// Renders a control record at a size and in one of its looks, through the
+// same code the skinned controls paint with (vxControlSkin), so a skin author
+// sees exactly what the program shows: the record's corner points select the
+// sizing mode, the size is fitted to it (a three-part record keeps its height
+// or width), and the state's picture rectangle is drawn by the matching
+// primitive.
 #pragma once
 
+#include "vxControlSkin.h"
 #include "vxPixmap.h"
 #include "vxSkinData.h"
 #include "vxSkinDataControls.h"
@@ -17,12 +18,9 @@ struct TvxRenderResult {
   TvxPixmap image;      // at the fitted size
 };
 
-// The sizing mode a record's corner points give.
-int SkinSizingMode(const TvxDataSkinCustomControl& record);
-// Draws `record` at width x height (fitted to its sizing mode). Sizes must be
-// 1 ... kMaxRenderSide.
+// Sizes must be 1 ... kMaxRenderSide.
 constexpr int kMaxRenderSide = 8192;
 TvxRenderResult RenderControlRecord(const TvxSkinData& data, const TvxDataSkinCustomControl& record, int width,
-                                    int height);
+                                    int height, TvxControlState state = TvxControlState::normal);
 
 }  // namespace vx

@@ -5,7 +5,9 @@
 //                                               a bare zlib stream, as a form carries it)
 //   skinpack dump FILE NAME [--raw]             one record's keys, written back by the record
 //   skinpack unpack FILE DIR [--raw]            the definition text and every picture as BMP
-//   skinpack render FILE NAME W H OUT.bmp [--raw]  a control record's normal image at W x H
+//   skinpack render FILE NAME W H OUT.bmp [--state S] [--raw]
+//                                  a control record's image at W x H in one of its looks
+//                                  (normal, hot, down, disabled, focused)
 //   skinpack frame FILE W H [--icons LIST] [--raw]  client area, caption and frame objects
 //                                               of a W x H window (LIST: minimize,maximize,
 //                                               sysmenu,rollup,tray; default minimize,rollup)
@@ -42,7 +44,7 @@ class UsageError : public std::runtime_error {
 
 constexpr const char* kUsage =
     "usage: skinpack build DIR/definition.ini -o FILE | info FILE [--raw] | dump FILE NAME [--raw] | "
-    "unpack FILE DIR [--raw] | render FILE NAME W H OUT.bmp [--raw] | frame FILE W H [--icons LIST] [--raw] | "
+    "unpack FILE DIR [--raw] | render FILE NAME W H OUT.bmp [--state S] [--raw] | frame FILE W H [--icons LIST] [--raw] | "
     "hittest FILE W H X Y [--icons LIST] [--raw]";
 
 void WriteFile(const fs::path& file, ByteSpan bytes) {
@@ -173,7 +175,21 @@ int Unpack(const std::vector<std::string>& args, bool raw) {
   return 0;
 }
 
-int Render(const std::vector<std::string>& args, bool raw) {
+// --state NAME, taken out of the arguments; the normal look by default.
+TvxControlState TakeState(std::vector<std::string>& args) {
+  TvxControlState state = TvxControlState::normal;
+  for (auto it = args.begin(); it != args.end(); ++it) {
+    if (*it != "--state") continue;
+    if (it + 1 == args.end() || !ParseControlState(*(it + 1), state))
+      throw UsageError("skinpack render: --state takes normal, hot, down, disabled or focused");
+    args.erase(it, it + 2);
+    break;
+  }
+  return state;
+}
+
+int Render(std::vector<std::string> args, bool raw) {
+  const TvxControlState state = TakeState(args);
   if (args.size() != 5) throw UsageError(kUsage);
   int size[2];
   for (int i = 0; i < 2; ++i) {
@@ -190,7 +206,7 @@ int Render(const std::vector<std::string>& args, bool raw) {
     if (data.FindControl(args[1])) throw EvxSkinError(args[1] + " is not drawn by the custom-control rules");
     throw EvxSkinError("the skin has no control record named " + args[1]);
   }
-  TvxRenderResult r = RenderControlRecord(data, *record, size[0], size[1]);
+  TvxRenderResult r = RenderControlRecord(data, *record, size[0], size[1], state);
   WriteFile(fs::u8path(args[4]), EncodeBmp(r.image, 24));
   std::printf("rendered %s at %dx%d (sizing mode %d)\n", args[1].c_str(), r.image.Width(), r.image.Height(),
               r.sizingMode);
