@@ -149,6 +149,7 @@ class TLantern : public TCustomLantern {
   bool xpsp2_ = true;
   bool watchingOwner_ = false;
   tk::TCustomForm* watchedForm_ = nullptr;
+  tk::THookToken watchToken_ = 0;
 };
 
 }  // namespace kinopod::lnt

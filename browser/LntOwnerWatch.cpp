@@ -4,7 +4,7 @@
 // script-error dialogs are closed. A form that is a child window never
 // receives activation messages, so there the watch stays silent.
 //
-// The watch is a link of the form's WindowProc chain, not a subclass of its
+// The watch is a hook on the form's WindowProc chain, not a subclass of its
 // window: docking re-creates the form's window, and the chain survives that.
 #include <windows.h>
 
@@ -19,20 +19,19 @@ namespace {
 
 HICON g_appIcon = nullptr;
 
-// The link put in front of the form's handling. The control switches it off
-// when it goes; the link then only passes messages on, so a chain that others
-// extended after it stays intact.
+// The hook put in front of the form's handling. The control switches it off
+// before it removes it, so a message already on its way through the hook
+// when the control goes only passes on.
 struct OwnerWatchLink {
   TLantern* control;
   std::shared_ptr<bool> active;
-  tk::TWndMethod previous;
-  void operator()(tk::TMessage& m) const {
+  void operator()(tk::TMessage& m, const tk::TWndMethod& next) const {
     if (*active && m.Msg == WM_ACTIVATE && LOWORD(m.WParam) == WA_INACTIVE && m.LParam &&
         control->OwnerDeactivated(reinterpret_cast<HWND>(m.LParam))) {
       m.Result = 0;
       return;
     }
-    if (previous) previous(m);
+    next(m);
   }
 };
 
@@ -74,7 +73,7 @@ void TLantern::InstallOwnerWatch() {
   // window the form has now or makes later.
   if (DesignMode() || Process().ownerWatched || !form) return;
   g_watchActive = std::make_shared<bool>(true);
-  form->WindowProc = OwnerWatchLink{this, g_watchActive, form->WindowProc};
+  watchToken_ = form->WindowProc.Add(OwnerWatchLink{this, g_watchActive});
   form->FreeNotification(this);
   watchedForm_ = form;
   Process().ownerWatched = true;
@@ -87,8 +86,7 @@ void TLantern::RemoveOwnerWatch() {
   if (g_watchActive) *g_watchActive = false;
   g_watchActive.reset();
   if (tk::TCustomForm* form = std::exchange(watchedForm_, nullptr)) {
-    // Unlinked when it is still the head of the chain; else it stays as a pass-through.
-    if (const auto* link = form->WindowProc.target<OwnerWatchLink>()) form->WindowProc = link->previous;
+    form->WindowProc.Remove(std::exchange(watchToken_, 0));
     form->RemoveFreeNotification(this);
   }
   Process().ownerWatched = false;

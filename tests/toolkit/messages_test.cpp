@@ -21,23 +21,21 @@ LRESULT CALLBACK CallWndHook(int code, WPARAM wp, LPARAM lp) {
   return CallNextHookEx(nullptr, code, wp, lp);
 }
 
-TEST_F(ToolkitTest, AReplacedWindowProcedureSeesEveryMessageAndCanGiveItBack) {
+TEST_F(ToolkitTest, AWindowProcHookSeesEveryMessageAndCanBeTakenOut) {
   TForm* f = nullptr;
   app->CreateForm(f);
   f->SetBounds(100, 100, 300, 200);
   f->HandleNeeded();
 
   std::map<UINT, int> chain, hooked;
-  TWndMethod saved = f->WindowProc;
-  bool fullClient = true;
-  f->WindowProc = [&](TMessage& m) {
+  const THookToken token = f->WindowProc.Add([&](TMessage& m, const TWndMethod& next) {
     ++chain[m.Msg];
-    if (m.Msg == WM_NCCALCSIZE && fullClient) {
+    if (m.Msg == WM_NCCALCSIZE) {
       m.Result = 0;  // answered here: the client area is the whole window
       return;
     }
-    saved(m);
-  };
+    next(m);
+  });
   g_hookCounts = &hooked;
   g_hookWindow = f->Handle();
   HHOOK hook = SetWindowsHookExW(WH_CALLWNDPROC, CallWndHook, nullptr, GetCurrentThreadId());
@@ -64,8 +62,9 @@ TEST_F(ToolkitTest, AReplacedWindowProcedureSeesEveryMessageAndCanGiveItBack) {
   EXPECT_EQ(cr.right, wr.right - wr.left) << "the chain's answer took effect";
   EXPECT_EQ(f->Text(), L"changed");
 
-  // Given back: the form's own handling again, and the chain sees nothing more.
-  f->WindowProc = saved;
+  // Taken out: the form's own handling again, and the hook sees nothing more.
+  EXPECT_TRUE(f->WindowProc.Remove(token));
+  EXPECT_FALSE(f->WindowProc.Remove(token)) << "a second removal finds nothing";
   chain.clear();
   f->RecreateWnd();
   SendMessageW(f->Handle(), WM_APP + 5, 1, 2);

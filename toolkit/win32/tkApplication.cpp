@@ -120,6 +120,11 @@ bool TApplication::ProcessMessage(MSG& msg) {
   try {
     bool handled = false;
     if (OnMessage) OnMessage(msg, handled);
+    if (!handled && !messageHooks_.Empty()) {
+      const auto hooks = messageHooks_.Snapshot();
+      for (auto it = hooks.rbegin(); it != hooks.rend() && !handled; ++it)
+        if (messageHooks_.Installed(it->first)) (*it->second)(msg, handled);
+    }
     if (!handled && !IsKeyMsg(msg)) {
       TranslateMessage(&msg);
       DispatchMessageW(&msg);

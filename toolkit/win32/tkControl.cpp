@@ -27,7 +27,7 @@ TShiftState KeyboardShiftState() {
 }
 
 TControl::TControl(TComponent* owner) : TComponent(owner), font_(std::make_unique<TFont>()) {
-  WindowProc = [this](TMessage& m) { WndProc(m); };
+  WindowProc = TWndMethod([this](TMessage& m) { WndProc(m); });
   font_->OnChange = [this](TObject*) {
     parentFont_ = false;
     FontChanged();

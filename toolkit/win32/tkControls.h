@@ -7,12 +7,12 @@
 //   TGraphicControl  a window-less control painted on its parent's surface
 //   TCustomControl   a windowed control with a canvas and a virtual Paint
 //
-// Every message a control receives goes through WindowProc, a replaceable
-// callable that starts out as the control's WndProc. A component that wants a
-// control's messages saves WindowProc, installs its own and calls the saved one
-// for what it passes on; it puts the saved one back when it is done. The
-// window itself keeps one window procedure (the toolkit's), so re-creating the
-// window keeps the chain.
+// Every message a control receives goes through WindowProc, a chain that ends
+// in the control's WndProc. A component that wants a control's messages adds
+// a hook to it (WindowProc.Add) and calls `next` for what it passes on; it
+// removes the hook by its token when it is done, which is safe whatever was
+// added or removed in between. The window itself keeps one window procedure
+// (the toolkit's), so re-creating the window keeps the chain.
 //
 // Class-specific handling lives in WndProc overrides: handle a message and
 // return, or call the base class's WndProc. What no class handles ends in
@@ -28,6 +28,7 @@
 #include "tkAlign.h"
 #include "tkComponent.h"
 #include "tkGraphics.h"
+#include "tkHooks.h"
 #include "tkMessages.h"
 #include "tkTypes.h"
 
@@ -139,8 +140,9 @@ class TControl : public TComponent {
   // The outermost form the control sits on (itself for a top-level form), or null.
   TCustomForm* ParentForm() const;
 
-  // The replaceable head of the message chain (see the file comment).
-  TWndMethod WindowProc;
+  // The message chain (see the file comment): hooks added with
+  // WindowProc.Add(...) see each message first and are taken out by token.
+  TWndProcChain WindowProc;
 
   TNotifyEvent OnClick, OnDblClick, OnResize, OnMouseEnter, OnMouseLeave;
   TMouseEvent OnMouseDown, OnMouseUp;

@@ -239,6 +239,11 @@ void TCustomForm::SetFocus() {
 bool TCustomForm::IsShortCut(TMessage& msg) {
   bool handled = false;
   if (OnShortCut) OnShortCut(msg, handled);
+  if (!handled && !shortCutHooks_.Empty()) {
+    const auto hooks = shortCutHooks_.Snapshot();
+    for (auto it = hooks.rbegin(); it != hooks.rend() && !handled; ++it)
+      if (shortCutHooks_.Installed(it->first)) (*it->second)(msg, handled);
+  }
   return handled;
 }
 

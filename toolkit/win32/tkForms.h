@@ -75,6 +75,10 @@ class TCustomForm : public TWinControl {
   TCloseEvent OnClose;
   TCloseQueryEvent OnCloseQuery;
   TShortCutEvent OnShortCut;
+  // Components that take keys before the controls (menus, the frame) add a
+  // hook of their own (run after OnShortCut, newest first) and remove it by token.
+  THookToken AddShortCutHook(TShortCutEvent hook) { return shortCutHooks_.Add(std::move(hook)); }
+  bool RemoveShortCutHook(THookToken token) { return shortCutHooks_.Remove(token); }
 
   // Told by the controls.
   void FocusChanged(TWinControl* control);
@@ -97,6 +101,7 @@ class TCustomForm : public TWinControl {
  private:
   void ShowNow();
   void WindowStyles(bool child, DWORD& style, DWORD& ex) const;
+  THookList<TShortCutEvent> shortCutHooks_;
   TFormBorderStyle borderStyle_ = bsSizeable;
   TBorderIcons borderIcons_ = biSystemMenu | biMinimize | biMaximize;
   TPosition position_ = poDesigned;
@@ -199,7 +204,12 @@ class TApplication : public TComponent {
   void Restore();
   TNotifyEvent OnMinimize, OnRestore;
   // Sees every message the loop takes before it is dispatched.
-  std::function<void(MSG& msg, bool& handled)> OnMessage;
+  using TMessageEvent = std::function<void(MSG& msg, bool& handled)>;
+  TMessageEvent OnMessage;
+  // Components that watch the loop add a hook of their own (run after
+  // OnMessage, newest first) and remove it by its token.
+  THookToken AddMessageHook(TMessageEvent hook) { return messageHooks_.Add(std::move(hook)); }
+  bool RemoveMessageHook(THookToken token) { return messageHooks_.Remove(token); }
 
   // Call inside a catch block: OnException if set, else ShowException.
   void HandleException(TObject* sender);
@@ -237,6 +247,7 @@ class TApplication : public TComponent {
   void OnHintTimer(UINT_PTR id);
   static LRESULT CALLBACK AppWndProc(HWND, UINT, WPARAM, LPARAM);
 
+  THookList<TMessageEvent> messageHooks_;
   HWND handle_ = nullptr;
   TCustomForm* mainForm_ = nullptr;
   TScreen* screen_ = nullptr;
