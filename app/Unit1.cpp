@@ -13,14 +13,14 @@ namespace {
 void PanelSettings(vx::TvxSkinPanel* p, vx::TvxSkinDataComponent* skin) {
   p->SetSkinData(skin);
   p->SetSkinDataName("panel");
-  p->SetBorderStyle(tk::bvNone);
+  p->SetBorderStyle(vx::bvNone);
   p->SetCaptionMode(false);
   p->AutoEnabledControls = true;
-  p->DefaultAlignment = tk::taLeftJustify;
-  p->DefaultCaptionHeight = 22;
+  p->SetDefaultAlignment(tk::taLeftJustify);
+  p->SetDefaultCaptionHeight(22);
   p->ImagePosition = vx::vxipDefault;
   p->CaptionImageIndex = -1;
-  p->RealHeight = -1;
+  p->SetRealHeight(-1);
   p->NumGlyphs = 1;
   p->Spacing = 2;
   p->HintImageIndex = 0;

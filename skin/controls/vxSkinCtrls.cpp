@@ -6,13 +6,6 @@
 
 namespace vx {
 
-void SetDefaultSkinFont(tk::TFont& font, tk::TColor color, tk::TFontStyles style) {
-  font.SetName(L"Arial");
-  font.SetHeight(14);
-  font.SetColor(color);
-  font.SetStyle(style);
-}
-
 namespace {
 
 // Caption text centred (or aligned) in r, in the control's default font.
@@ -39,101 +32,6 @@ void DrawPushFace(tk::TCanvas& canvas, const tk::TRect& r, bool pressed, bool fl
 }
 
 }  // namespace
-
-// --- bases ---
-
-TvxSkinControl::TvxSkinControl(tk::TComponent* owner) : tk::TCustomControl(owner), skinData_(*this) {
-  SetDefaultSkinFont(defaultFont_, tk::clWindowText);
-  ControlStyle |= tk::csOpaque;
-  SetColor(tk::clBtnFace);
-}
-
-void TvxSkinControl::SetSkinData(TvxSkinDataComponent* data) {
-  skinData_.Set(data);
-  Invalidate();
-}
-
-void TvxSkinControl::SetSkinDataName(const std::string& name) {
-  skinDataName_ = name;
-  Invalidate();
-}
-
-void TvxSkinControl::Notification(tk::TComponent* component, tk::TOperation operation) {
-  tk::TCustomControl::Notification(component, operation);
-  skinData_.Notification(component, operation);
-}
-
-void TvxSkinControl::WndProc(tk::TMessage& m) {
-  // A new skin: the control fetches its record again when it next paints.
-  if (m.Msg == WM_SKIN_CHANGED) Invalidate();
-  tk::TCustomControl::WndProc(m);
-}
-
-TvxGraphicSkinControl::TvxGraphicSkinControl(tk::TComponent* owner)
-    : tk::TGraphicControl(owner), skinData_(*this) {
-  SetDefaultSkinFont(defaultFont_, tk::clWindowText);
-}
-
-void TvxGraphicSkinControl::SetSkinData(TvxSkinDataComponent* data) {
-  skinData_.Set(data);
-  Invalidate();
-}
-
-void TvxGraphicSkinControl::SetSkinDataName(const std::string& name) {
-  skinDataName_ = name;
-  Invalidate();
-}
-
-void TvxGraphicSkinControl::Notification(tk::TComponent* component, tk::TOperation operation) {
-  tk::TGraphicControl::Notification(component, operation);
-  skinData_.Notification(component, operation);
-}
-
-// --- panel ---
-
-TvxSkinPanel::TvxSkinPanel(tk::TComponent* owner) : TvxSkinControl(owner) {
-  ControlStyle |= tk::csAcceptsControls;
-  SetSkinDataName("panel");
-  SetBounds(0, 0, 185, 41);
-}
-
-void TvxSkinPanel::SetBorderStyle(tk::TPanelBevel style) {
-  if (style == borderStyle_) return;
-  borderStyle_ = style;
-  RequestAlign();
-  Invalidate();
-}
-
-void TvxSkinPanel::SetCaptionMode(bool v) {
-  if (v == captionMode_) return;
-  captionMode_ = v;
-  RequestAlign();
-  Invalidate();
-}
-
-void TvxSkinPanel::AdjustClientRect(tk::TRect& rect) const {
-  if (borderStyle_ != tk::bvNone) rect = {rect.Left + 1, rect.Top + 1, rect.Right - 1, rect.Bottom - 1};
-  if (captionMode_) rect.Top += DefaultCaptionHeight;
-}
-
-void TvxSkinPanel::Paint() {
-  tk::TCanvas& c = Canvas();
-  tk::TRect r = ClientRect();
-  c.Brush().SetStyle(tk::bsSolid);
-  c.Brush().SetColor(Color());
-  c.FillRect(r);
-  if (borderStyle_ != tk::bvNone) {
-    RECT rc{r.Left, r.Top, r.Right, r.Bottom};
-    DrawEdge(c.Handle(), &rc, borderStyle_ == tk::bvLowered ? BDR_SUNKENOUTER : BDR_RAISEDINNER, BF_RECT);
-  }
-  if (captionMode_) {
-    tk::TRect cap{r.Left + 4, r.Top, r.Right - 4, r.Top + DefaultCaptionHeight};
-    unsigned align = DefaultAlignment == tk::taCenter ? DT_CENTER
-                     : DefaultAlignment == tk::taRightJustify ? DT_RIGHT
-                                                              : DT_LEFT;
-    DrawCaption(c, CaptionFont(), Caption(), cap, align, Enabled());
-  }
-}
 
 // --- push button ---
 

@@ -1,97 +1,22 @@
-// The skinned controls of the panel and button family: the control bases,
-// the panel, the push button, the speed button and the check/radio box.
+// The skinned controls of the panel and button family: the control bases
+// (vxSkinControlBase.h), the panel (vxSkinPanel.h), the push button, the
+// speed button and the check/radio box.
 //
-// Each control keeps its published settings and its link to a skin data.
-// Until the skin records are drawn, every control paints the plain default
-// look it also falls back to when the skin has no record for it: face colour,
-// a system-drawn frame and its caption.
+// The buttons and the check box keep their published settings and their link
+// to a skin data, and paint the plain default look they also fall back to
+// when the skin has no record for them: face colour, a system-drawn frame and
+// the caption.
 #pragma once
 
 #include <string>
 
 #include "tkControls.h"
 #include "tkStdCtrls.h"
+#include "vxSkinControlBase.h"
 #include "vxSkinDataComponents.h"
+#include "vxSkinPanel.h"
 
 namespace vx {
-
-enum class TvxImagePosition { vxipDefault, vxipLeft, vxipRight, vxipTop, vxipBottom };
-using enum TvxImagePosition;
-
-// The font a skinned control uses when it does not take the skin's.
-void SetDefaultSkinFont(tk::TFont& font, tk::TColor color, tk::TFontStyles style = 0);
-
-// Windowed skinned controls.
-class TvxSkinControl : public tk::TCustomControl {
- public:
-  explicit TvxSkinControl(tk::TComponent* owner);
-  TvxSkinDataComponent* SkinData() const { return skinData_.Get(); }
-  void SetSkinData(TvxSkinDataComponent* data);
-  const std::string& SkinDataName() const { return skinDataName_; }
-  void SetSkinDataName(const std::string& name);
-  tk::TFont& DefaultFont() { return defaultFont_; }
-  bool UseSkinFont = true;
-  int HintImageIndex = 0;
-  int DefaultWidth = 0, DefaultHeight = 0;
-
- protected:
-  void Notification(tk::TComponent* component, tk::TOperation operation) override;
-  void WndProc(tk::TMessage& m) override;
-  // The font captions are drawn in.
-  tk::TFont& CaptionFont() { return defaultFont_; }
-
- private:
-  TvxSkinDataLink skinData_;
-  std::string skinDataName_;
-  tk::TFont defaultFont_;
-};
-
-// Window-less skinned controls.
-class TvxGraphicSkinControl : public tk::TGraphicControl {
- public:
-  explicit TvxGraphicSkinControl(tk::TComponent* owner);
-  TvxSkinDataComponent* SkinData() const { return skinData_.Get(); }
-  void SetSkinData(TvxSkinDataComponent* data);
-  const std::string& SkinDataName() const { return skinDataName_; }
-  void SetSkinDataName(const std::string& name);
-  tk::TFont& DefaultFont() { return defaultFont_; }
-  bool UseSkinFont = true;
-
- protected:
-  void Notification(tk::TComponent* component, tk::TOperation operation) override;
-
- private:
-  TvxSkinDataLink skinData_;
-  std::string skinDataName_;
-  tk::TFont defaultFont_;
-};
-
-class TvxSkinPanel : public TvxSkinControl {
- public:
-  explicit TvxSkinPanel(tk::TComponent* owner);
-  tk::TPanelBevel BorderStyle() const { return borderStyle_; }
-  void SetBorderStyle(tk::TPanelBevel style);
-  bool CaptionMode() const { return captionMode_; }
-  void SetCaptionMode(bool v);
-  bool RollUpMode = false, RollUpState = false, CheckedMode = false, Checked = false;
-  bool RibbonStyle = false, TransparentMode = false;
-  bool AutoEnabledControls = true;
-  tk::TAlignment DefaultAlignment = tk::taLeftJustify;
-  int DefaultCaptionHeight = 22;
-  TvxImagePosition ImagePosition = vxipDefault;
-  int CaptionImageIndex = -1;
-  int RealHeight = -1;
-  int NumGlyphs = 1;
-  int Spacing = 2;
-
- protected:
-  void Paint() override;
-  void AdjustClientRect(tk::TRect& rect) const override;
-
- private:
-  tk::TPanelBevel borderStyle_ = tk::bvNone;
-  bool captionMode_ = false;
-};
 
 // What the two button classes share: the pressed look while the left button
 // is held over them, and the settings of grouped and repeating buttons.

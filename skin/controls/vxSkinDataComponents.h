@@ -43,6 +43,14 @@ class TvxSkinDataComponent : public tk::TComponent, public TvxSkinData {
   std::unique_ptr<TvxFormTarget> ownerTarget_;
 };
 
+// Whether a skin announcement (its first parameter) comes from `data`. The
+// skin data sends its own address as the portable TvxSkinData; a component's
+// address differs from that, so compare through here. The parameter is only
+// compared, never followed: any process can send these numbers.
+inline bool SkinMessageFrom(uintptr_t wparam, const TvxSkinData* data) {
+  return data && wparam == reinterpret_cast<uintptr_t>(data);
+}
+
 // The link every skinned control and frame keeps to its skin data: the
 // pointer is cleared when the skin data goes away.
 class TvxSkinDataLink {

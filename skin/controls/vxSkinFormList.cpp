@@ -22,6 +22,27 @@ void TvxFormTarget::HandleNeeded() {
   if (form_) form_->HandleNeeded();
 }
 
+namespace {
+
+// Tells every control inside `parent`, depth first in the parents' control
+// order. Forms docked inside are left out: they are in the application's
+// list and hear the announcement themselves. A receiver may free controls,
+// so each one is looked up again in its parent before it is told or walked.
+void TellControls(tk::TWinControl* parent, unsigned msg, uintptr_t wparam, intptr_t lparam) {
+  const int count = parent->ControlCount();
+  std::vector<tk::TControl*> children;
+  children.reserve(count);
+  for (int i = 0; i < count; ++i) children.push_back(parent->Controls(i));
+  for (tk::TControl* c : children) {
+    if (parent->IndexOfControl(c) < 0 || dynamic_cast<tk::TCustomForm*>(c)) continue;
+    c->Perform(msg, wparam, lparam);
+    if (parent->IndexOfControl(c) < 0) continue;
+    if (auto* w = dynamic_cast<tk::TWinControl*>(c)) TellControls(w, msg, wparam, lparam);
+  }
+}
+
+}  // namespace
+
 void TvxFormTarget::SendSkinMessage(unsigned msg, uintptr_t wparam, intptr_t lparam) {
   if (!form_) return;  // freed by an earlier receiver of this broadcast
   struct Depth {
@@ -32,6 +53,8 @@ void TvxFormTarget::SendSkinMessage(unsigned msg, uintptr_t wparam, intptr_t lpa
     SendMessageW(form_->Handle(), msg, static_cast<WPARAM>(wparam), static_cast<LPARAM>(lparam));
   else
     form_->Perform(msg, wparam, lparam);
+  // The form's skinned controls follow the form (the frame first).
+  if (form_) TellControls(form_, msg, wparam, lparam);
 }
 
 void TvxFormTarget::Notification(tk::TComponent* component, tk::TOperation operation) {

@@ -32,6 +32,9 @@ constexpr uint32_t CM_ACTIVATE = CM_BASE + 0, CM_DEACTIVATE = CM_BASE + 1,
                    CM_PARENTSHOWHINTCHANGED = CM_BASE + 35, CM_HINTSHOW = CM_BASE + 48,
                    CM_CONTROLLISTCHANGE = CM_BASE + 44, CM_ENTER = CM_BASE + 15,
                    CM_EXIT = CM_BASE + 16;
+// To every control of a form when the focus moved to another of its
+// controls; LParam is that control (a TWinControl*), sent only by Perform.
+constexpr uint32_t CM_FOCUSCHANGED = CM_BASE + 7;
 // Notifications a parent reflects back to the child control that sent them.
 constexpr uint32_t CN_BASE = 0xBC00;
 constexpr uint32_t CN_COMMAND = CN_BASE + 0x0111, CN_NOTIFY = CN_BASE + 0x004E,

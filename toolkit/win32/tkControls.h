@@ -262,6 +262,9 @@ class TWinControl : public TControl {
   void Broadcast(TMessage& m);
   // Paints the graphic children into a DC of this window's client area.
   void PaintControls(HDC dc, TControl* first);
+  // Paints the control's own content (no children) into a DC laid out like
+  // its client area: for a child drawing what lies behind it.
+  void PaintWindowTo(HDC dc) { PaintWindow(dc); }
 
   TKeyEvent OnKeyDown, OnKeyUp;
   TKeyPressEvent OnKeyPress;

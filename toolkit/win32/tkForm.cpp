@@ -218,8 +218,39 @@ void TCustomForm::SetActiveControl(TWinControl* control) {
   if (control && active_ && control->CanFocus()) control->SetFocus();
 }
 
+namespace {
+void TellFocusChanged(TWinControl* parent, TWinControl* focused) {
+  for (int i = 0; i < parent->ControlCount(); ++i) {
+    TControl* c = parent->Controls(i);
+    c->Perform(CM_FOCUSCHANGED, 0, reinterpret_cast<intptr_t>(focused));
+    if (i < parent->ControlCount() && parent->Controls(i) == c)
+      if (auto* w = dynamic_cast<TWinControl*>(c)) TellFocusChanged(w, focused);
+  }
+}
+}  // namespace
+
 void TCustomForm::FocusChanged(TWinControl* control) {
-  if (!dynamic_cast<TCustomForm*>(control)) activeControl_ = control;
+  if (dynamic_cast<TCustomForm*>(control)) return;
+  activeControl_ = control;
+  // Controls that look different while another one has the focus (a default
+  // button) follow it.
+  TellFocusChanged(this, control);
+}
+
+void TCustomForm::SetClientSize(int width, int height) {
+  designedClient_ = {width, height};
+  TWinControl::SetClientSize(width, height);
+}
+
+void TCustomForm::ApplyDesignedClientSize() {
+  if (designedClient_.X >= 0) TWinControl::SetClientSize(designedClient_.X, designedClient_.Y);
+}
+
+void TCustomForm::Loaded() {
+  TWinControl::Loaded();
+  // The frame the form's components gave it is in place now; the client
+  // area keeps the size it was designed with.
+  ApplyDesignedClientSize();
 }
 
 void TCustomForm::ControlDestroyed(TControl* control) {

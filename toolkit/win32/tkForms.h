@@ -80,6 +80,12 @@ class TCustomForm : public TWinControl {
   THookToken AddShortCutHook(TShortCutEvent hook) { return shortCutHooks_.Add(std::move(hook)); }
   bool RemoveShortCutHook(THookToken token) { return shortCutHooks_.Remove(token); }
 
+  // The designed client size is kept: set while the form is loading, it is
+  // applied again once every component is in place (a frame component that
+  // changes the non-client area calls ApplyDesignedClientSize when it does).
+  void SetClientSize(int width, int height) override;
+  void ApplyDesignedClientSize();
+
   // Told by the controls.
   void FocusChanged(TWinControl* control);
   void ControlDestroyed(TControl* control);
@@ -92,6 +98,7 @@ class TCustomForm : public TWinControl {
   void VisibleChanged() override;
   void BeforeDestruction() override;
   bool NumbersClashingDesignName() const override { return true; }
+  void Loaded() override;
   virtual void DoShow();
   virtual void DoHide();
   virtual void DoClose(TCloseAction& action);
@@ -102,6 +109,7 @@ class TCustomForm : public TWinControl {
   void ShowNow();
   void WindowStyles(bool child, DWORD& style, DWORD& ex) const;
   THookList<TShortCutEvent> shortCutHooks_;
+  TPoint designedClient_{-1, -1};
   TFormBorderStyle borderStyle_ = bsSizeable;
   TBorderIcons borderIcons_ = biSystemMenu | biMinimize | biMaximize;
   TPosition position_ = poDesigned;

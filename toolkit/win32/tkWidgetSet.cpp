@@ -7,6 +7,7 @@
 // frames: they end here, in the application's exception handling.
 #include "tkWidgetSet.h"
 
+#include <cwchar>
 #include <map>
 #include <set>
 
@@ -89,8 +90,19 @@ namespace ws {
 
 HINSTANCE Instance() { return GetModuleHandleW(nullptr); }
 
+// The window class a control's parameters ask for. A class's styles are
+// fixed when it is registered, so a control that wants other styles than the
+// usual double clicks (a popup with a drop shadow, a hint that saves the bits
+// under it) gets a class of its own, named after the styles.
+std::wstring ClassNameFor(const TCreateParams& p) {
+  if (!p.SystemClassName.empty() || p.ClassStyle == CS_DBLCLKS) return p.WinClassName;
+  wchar_t suffix[16];
+  swprintf(suffix, 16, L".%X", p.ClassStyle);
+  return p.WinClassName + suffix;
+}
+
 HWND CreateControlWindow(TWinControl* control, const TCreateParams& p, WNDPROC* defProc) {
-  const std::wstring& name = p.WinClassName;
+  const std::wstring name = ClassNameFor(p);
   if (!Registered().count(name)) {
     WNDCLASSW wc{};
     if (!p.SystemClassName.empty()) {

@@ -606,6 +606,9 @@ void TWinControl::WndProc(TMessage& m) {
       break;
     }
     case WM_ERASEBKGND: {
+      m.Result = 1;
+      // An opaque control paints every pixel itself: erasing first would only flicker.
+      if (ControlStyle & csOpaque) return;
       RECT r;
       GetClientRect(handle_, &r);
       FillRect(reinterpret_cast<HDC>(m.WParam), &r, brush_.Handle());
