@@ -8,8 +8,8 @@
 // Programs are started in turn, one run of each per round, so a change in
 // the machine's load hits all of them alike. The first round warms the
 // caches and is not counted. Prints one line per run and a summary per
-// program: median, minimum, maximum, and the median's ratio to the first
-// program's.
+// program: median, quartiles, minimum, maximum, and the median's ratio to
+// the first program's.
 #include <windows.h>
 
 #include <algorithm>
@@ -70,11 +70,16 @@ Run StartOnce(const std::wstring& exe, const std::wstring& title) {
   return run;
 }
 
-double Median(std::vector<double> v) {
+// The q-quantile by linear interpolation between the nearest ranks.
+double Quantile(std::vector<double> v, double q) {
+  if (v.empty()) return -1;
   std::sort(v.begin(), v.end());
-  size_t n = v.size();
-  return n == 0 ? -1 : (n % 2 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2);
+  const double pos = q * double(v.size() - 1);
+  const size_t i = size_t(pos);
+  const double frac = pos - double(i);
+  return i + 1 < v.size() ? v[i] + (v[i + 1] - v[i]) * frac : v[i];
 }
+double Median(const std::vector<double>& v) { return Quantile(v, 0.5); }
 
 std::string Narrow(const std::wstring& s) {
   std::string out;
@@ -124,10 +129,11 @@ int wmain(int argc, wchar_t** argv) {
     }
     const double med = Median(p.painted);
     const auto [lo, hi] = std::minmax_element(p.painted.begin(), p.painted.end());
-    std::printf("summary %s: first paint median %.1f ms (min %.1f, max %.1f, spread %.1f ms over %zu runs, "
+    std::printf("summary %s: first paint median %.1f ms (quartiles %.1f-%.1f, min %.1f, max %.1f over %zu runs, "
                 "%d failed); shown median %.1f ms; ratio to %s %.2f\n",
-                Narrow(p.title).c_str(), med, *lo, *hi, *hi - *lo, p.painted.size(), p.failed, Median(p.shown),
-                Narrow(programs[0].title).c_str(), base > 0 ? med / base : -1.0);
+                Narrow(p.title).c_str(), med, Quantile(p.painted, 0.25), Quantile(p.painted, 0.75), *lo, *hi,
+                p.painted.size(), p.failed, Median(p.shown), Narrow(programs[0].title).c_str(),
+                base > 0 ? med / base : -1.0);
     if (p.failed) status = 1;
   }
   return status;

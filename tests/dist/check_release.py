@@ -200,8 +200,9 @@ def main():
     args = ap.parse_args()
     with tempfile.TemporaryDirectory() as tmp:
         res_path = os.path.join(tmp, "podreel.res")
-        subprocess.run([args.windres, "-i", args.exe, "-O", "res", "-o", res_path], check=True)
-        res = read_res(res_path)
+        done = subprocess.run([args.windres, "-i", args.exe, "-O", "res", "-o", res_path])
+        check(done.returncode == 0, f"{args.windres} reads the resources of {args.exe}")
+        res = read_res(res_path) if done.returncode == 0 else {}
     check_version(res, args)
     check_manifest(res, args)
     check_icon(res)

@@ -89,6 +89,19 @@ def registry_keys(name, log):
     return keys
 
 
+def installed_products(log):
+    """Product codes of every installed Kinopod, from the uninstall entries."""
+    out = os.path.join(args.work, "uninstall.reg")
+    if wine(["regedit", "/E", windows_path(out), UNINSTALL.replace("HKLM", "HKEY_LOCAL_MACHINE")], log) != 0:
+        return set()
+    codes = set()
+    for section in re.split(r"^(?=\[)", read_reg(out), flags=re.M):
+        m = re.match(r"\[[^\]]*\\(\{[0-9A-Fa-f-]{36}\})\]", section)
+        if m and re.search(r'^"DisplayName"="Kinopod"', section, re.M):
+            codes.add(m.group(1).upper())
+    return codes
+
+
 def ours(keys, codes):
     marks = ["kinopod", "podreel"] + [c.strip("{}").lower() for c in codes] + [packed(c).lower() for c in codes]
     return sorted(k for k in keys if any(m in k.lower() for m in marks))
@@ -138,6 +151,8 @@ def check_gone(codes, before_keys, name, log):
     check(shortcuts() == [], "no shortcut left")
     for code in codes:
         check(reg_values(UNINSTALL + "\\" + code, log) is None, f"no uninstall entry {code} left")
+    left_products = installed_products(log)
+    check(not left_products, f"no Kinopod uninstall entry of any version left {sorted(left_products)}")
     after = registry_keys(name, log)
     left = ours(after, codes)
     check(left == [], "no registry key of ours left" + ("" if not left else ": " + "; ".join(left)))
@@ -200,7 +215,8 @@ def main():
     product = "{" + args.product_code.upper() + "}"
 
     # A run cut short earlier may have left an installation behind.
-    msiexec("/x", product, log)
+    for code in installed_products(log) | {product}:
+        msiexec("/x", code, log)
     before = registry_keys("before", log)
     check(ours(before, [product]) == [], "nothing of ours in the registry before the install")
 
