@@ -78,6 +78,7 @@ bash scripts/check-binaries.sh build/win64 "x86-64" || { failures=$((failures + 
 # the win32 release cannot run here, so its dist is built and read back:
 # resources, manifest, version, MSI tables, zip.
 step "dist win32"
+rm -f build/win32/dist-check.log
 if cmake --build --preset win32 --target dist 2>&1 | grep -v '^\[' ; [ "${PIPESTATUS[0]}" = 0 ] \
    && sh build/win32/dist-build/check-dist.sh >build/win32/dist-check.log 2>&1; then
   grep -c '^ok ' build/win32/dist-check.log | sed 's/^/dist win32: checks passed: /'
