@@ -12,6 +12,7 @@ packages=(
   wine64 xvfb xauth x11-utils imagemagick xdotool
   locales fonts-wqy-microhei fonts-liberation2
   python3 file
+  wixl msitools
 )
 
 missing=()

@@ -7,13 +7,16 @@
 # Usage: scripts/skin-contact-sheet.sh [OUT.png] [SKINPACK]
 #   OUT.png   default build/skin-contact-sheet.png
 #   SKINPACK  default build/native/tools/skinpack/skinpack (build the native preset first)
-# Needs ImageMagick (convert, montage).
+# Needs ImageMagick (convert, montage) and the Liberation fonts (fonts-liberation2,
+# installed by scripts/setup.sh): montage has no default font on a fresh machine.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 out=${1:-build/skin-contact-sheet.png}
 skinpack=${2:-build/native/tools/skinpack/skinpack}
 [ -x "$skinpack" ] || { echo "skin-contact-sheet: no skinpack at $skinpack (cmake --build --preset native)" >&2; exit 1; }
 command -v montage >/dev/null || { echo "skin-contact-sheet: ImageMagick's montage is needed" >&2; exit 1; }
+font=/usr/share/fonts/truetype/liberation2/LiberationSans-Regular.ttf
+[ -f "$font" ] || { echo "skin-contact-sheet: no $font (fonts-liberation2, scripts/setup.sh)" >&2; exit 1; }
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -55,7 +58,7 @@ sheet() {  # sheet LIST TITLE TILE OUT
   while read -r file label size; do
     args+=(-label "$label $size" "$file")
   done <"$1"
-  montage "${args[@]}" -tile "$3" -geometry '+8+8' -background '#d9dee5' -fill '#253f59' -pointsize 11 \
+  montage "${args[@]}" -tile "$3" -geometry '+8+8' -background '#d9dee5' -fill '#253f59' -font "$font" -pointsize 11 \
     -title "$2" "$4"
 }
 sheet "$work/pictures.list" "Kinopod skin: pictures (2x)" 4x "$work/pictures.png"

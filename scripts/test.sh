@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds everything and runs every test suite: native, native under ASan and
-# UBSan, and the Windows build under wine64; the Win32 release build is built
-# and checked (it cannot run on these machines). Installs what it needs first.
+# UBSan, and the Windows build under wine64 (with its installer); the Win32
+# release build and its dist folder are built and checked (they cannot run on
+# these machines). Installs what it needs first.
 #
 # Usage: scripts/test.sh            (from anywhere; build trees go to build/)
 set -uo pipefail
@@ -70,6 +71,24 @@ else
   total_failed=$((total_failed + 1))
 fi
 bash scripts/check-binaries.sh build/win64 "x86-64" || { failures=$((failures + 1)); total_failed=$((total_failed + 1)); }
+
+# The release: `dist` lays out build/<preset>/dist/ (program, read-me and
+# licences, portable zip, MSI). The win64 suite above built its own through
+# the dist_build test and ran the installer under wine64 (msi_install_test);
+# the win32 release cannot run here, so its dist is built and read back:
+# resources, manifest, version, MSI tables, zip.
+step "dist win32"
+rm -f build/win32/dist-check.log
+if cmake --build --preset win32 --target dist 2>&1 | grep -v '^\[' ; [ "${PIPESTATUS[0]}" = 0 ] \
+   && sh build/win32/dist-build/check-dist.sh >build/win32/dist-check.log 2>&1; then
+  grep -c '^ok ' build/win32/dist-check.log | sed 's/^/dist win32: checks passed: /'
+  summary+=("dist win32: built, resources, MSI and zip read back")
+else
+  cat build/win32/dist-check.log 2>/dev/null
+  summary+=("dist win32: build or read-back failed")
+  failures=$((failures + 1))
+  total_failed=$((total_failed + 1))
+fi
 
 step "summary"
 printf '%s\n' "${summary[@]}"
