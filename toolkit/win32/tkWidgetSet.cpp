@@ -112,6 +112,9 @@ HWND CreateControlWindow(TWinControl* control, const TCreateParams& p, WNDPROC* 
     } else {
       wc.style = p.ClassStyle;
       wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+      // The program's icon for its windows' captions and the taskbar (none
+      // in programs that carry no icon resource).
+      wc.hIcon = LoadIconW(Instance(), L"MAINICON");
     }
     wc.lpfnWndProc = ControlWindowProc;
     wc.hInstance = Instance();
