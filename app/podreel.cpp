@@ -4,10 +4,10 @@
 
 #include "Lantern.h"
 #include "LntProcess.h"
-#include "Unit1.h"
-#include "Unit2.h"
-#include "Unit3.h"
-#include "Unit4.h"
+#include "MainWindow.h"
+#include "CategoryBrowser.h"
+#include "SearchResults.h"
+#include "SiteDialog.h"
 #include "tkForms.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {

@@ -6,10 +6,10 @@
 #include "CategoryPages.h"
 #include "LntProcess.h"
 #include "SearchSites.h"
-#include "Unit1.h"
-#include "Unit2.h"
-#include "Unit3.h"
-#include "Unit4.h"
+#include "MainWindow.h"
+#include "CategoryBrowser.h"
+#include "SearchResults.h"
+#include "SiteDialog.h"
 #include "tkForms.h"
 
 // Every host points at a closed loopback port: pages fail at once, nothing

@@ -1,6 +1,6 @@
-#include "Unit4.h"
+#include "SiteDialog.h"
 
-#include "Unit1.h"
+#include "MainWindow.h"
 #include "kinopod/site_config.h"
 
 TForm4* Form4 = nullptr;

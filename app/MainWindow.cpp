@@ -1,10 +1,10 @@
-#include "Unit1.h"
+#include "MainWindow.h"
 
 #include "CategoryPages.h"
 #include "ProgramSkin.h"
-#include "Unit2.h"
-#include "Unit3.h"
-#include "Unit4.h"
+#include "CategoryBrowser.h"
+#include "SearchResults.h"
+#include "SiteDialog.h"
 
 TForm1* Form1 = nullptr;
 

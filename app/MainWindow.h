@@ -3,7 +3,7 @@
 #pragma once
 
 #include "Chassis.h"
-#include "HttpClient.h"
+#include "WinsockStartup.h"
 #include "tkForms.h"
 #include "vxSkinBoxCtrls.h"
 #include "vxSkinCtrls.h"

@@ -1,9 +1,9 @@
-#include "Unit3.h"
+#include "SearchResults.h"
 
 #include "Lantern.h"
 #include "SearchSites.h"
-#include "Unit1.h"
-#include "Unit4.h"
+#include "MainWindow.h"
+#include "SiteDialog.h"
 
 TForm3* Form3 = nullptr;
 

@@ -1,4 +1,4 @@
-#include "Unit2.h"
+#include "CategoryBrowser.h"
 
 TForm2* Form2 = nullptr;
 

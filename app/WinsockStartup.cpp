@@ -1,4 +1,4 @@
-#include "HttpClient.h"
+#include "WinsockStartup.h"
 
 #include <winsock2.h>
 
