@@ -3,6 +3,7 @@
 #pragma once
 
 #include "Chassis.h"
+#include "SearchSites.h"
 #include "WinsockStartup.h"
 #include "tkForms.h"
 #include "vxSkinBoxCtrls.h"
@@ -13,23 +14,20 @@ class TForm1 : public tk::TForm {
  public:
   explicit TForm1(tk::TComponent* owner);
 
-  vx::TvxSkinPanel* vxSkinPanel2 = nullptr;
-  vx::TvxSkinEdit* edit1 = nullptr;
-  vx::TvxSkinSpeedButton* vxSkinSpeedButton1 = nullptr;
-  vx::TvxSkinSpeedButton* vxSkinSpeedButton2 = nullptr;
-  vx::TvxSkinPanel* vxSkinPanel1 = nullptr;
-  vx::TvxSkinButton* vxSkinButton1 = nullptr;
-  vx::TvxSkinButton* vxSkinButton2 = nullptr;
-  vx::TvxSkinButton* vxSkinButton3 = nullptr;
-  vx::TvxSkinButton* vxSkinButton4 = nullptr;
-  vx::TvxSkinButton* vxSkinButton5 = nullptr;
-  vx::TvxSkinButton* vxSkinButton6 = nullptr;
-  vx::TvxSkinButton* vxSkinButton7 = nullptr;
-  vx::TvxSkinPanel* panel2 = nullptr;
-  vx::TvxSkinDataComponent* vxSkinData1 = nullptr;
-  vx::TvxCompressedStoredSkinComponent* vxCompressedStoredSkin1 = nullptr;
-  vx::TvxChassis* vxChassis1 = nullptr;
-  kinopod::THttpClient* IdHTTP1 = nullptr;
+  static constexpr int kCategoryCount = 7;
+
+  vx::TvxSkinPanel* searchBar = nullptr;
+  vx::TvxSkinEdit* keywordEdit = nullptr;
+  vx::TvxSkinSpeedButton* searchButton = nullptr;
+  vx::TvxSkinSpeedButton* sitesButton = nullptr;
+  vx::TvxSkinPanel* categoryBar = nullptr;
+  // Top to bottom, as they stand in the bar.
+  vx::TvxSkinButton* categoryButtons[kCategoryCount] = {};
+  vx::TvxSkinPanel* clientPanel = nullptr;
+  vx::TvxSkinDataComponent* skinData = nullptr;
+  vx::TvxCompressedStoredSkinComponent* storedSkin = nullptr;
+  vx::TvxChassis* chassis = nullptr;
+  kinopod::TWinsockStartup* winsockStartup = nullptr;
 
   // Docks a form into a panel: the given instance, or a new one of formClass
   // owned by the application. Every other form in the panel is hidden first.
@@ -37,15 +35,10 @@ class TForm1 : public tk::TForm {
                        vx::TvxSkinPanel* panel);
 
   void FormShow(tk::TObject* sender);
-  void vxSkinSpeedButton1Click(tk::TObject* sender);
-  void vxSkinSpeedButton2Click(tk::TObject* sender);
-  void vxSkinButton1Click(tk::TObject* sender);
-  void vxSkinButton2Click(tk::TObject* sender);
-  void vxSkinButton3Click(tk::TObject* sender);
-  void vxSkinButton4Click(tk::TObject* sender);
-  void vxSkinButton5Click(tk::TObject* sender);
-  void vxSkinButton6Click(tk::TObject* sender);
-  void vxSkinButton7Click(tk::TObject* sender);
+  // The keyword to the sites chosen in the site dialog, in new tabs.
+  void SearchClick(tk::TObject* sender);
+  // Shows the site dialog.
+  void SitesClick(tk::TObject* sender);
 
  private:
   void OpenCategory(const wchar_t* path);

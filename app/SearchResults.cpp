@@ -1,9 +1,7 @@
 #include "SearchResults.h"
 
 #include "Lantern.h"
-#include "SearchSites.h"
 #include "MainWindow.h"
-#include "SiteDialog.h"
 
 TForm3* Form3 = nullptr;
 
@@ -18,30 +16,19 @@ TForm3::TForm3(tk::TComponent* owner) : tk::TForm(owner) {
   SetColor(tk::clBtnFace);
   Font().SetName(L"MS Sans Serif");
   Font().SetHeight(-11);
-  PixelsPerInch = 96;
 
-  vxSkinPageControl1 = new vx::TvxSkinPageControl(this);
-  vxSkinPageControl1->SetName("vxSkinPageControl1");
-  vxSkinPageControl1->SetParent(this);
-  vxSkinPageControl1->SetBounds(0, 0, 974, 655);
-  vxSkinPageControl1->SetAlign(tk::alClient);
-  vxSkinPageControl1->SetTabOrder(0);
-  vxSkinPageControl1->FreeOnClose = true;
-  vxSkinPageControl1->SetShowCloseButtons(true);
-  vxSkinPageControl1->MouseWheelSupport = true;
-  vxSkinPageControl1->SetTabExtededDraw(false);
-  vxSkinPageControl1->SetTabsOffset(0);
-  vxSkinPageControl1->SetTabSpacing(1);
-  vxSkinPageControl1->SetTextInHorizontal(false);
-  vxSkinPageControl1->SetTabsInCenter(false);
-  vxSkinPageControl1->SetTabsBGTransparent(false);
-  vxSkinPageControl1->SetParentFont(false);
-  vx::SetDefaultSkinFont(vxSkinPageControl1->Font(), tk::clBtnText);
-  vx::SetDefaultSkinFont(vxSkinPageControl1->DefaultFont(), tk::clBtnText);
-  vxSkinPageControl1->UseSkinFont = true;
-  vxSkinPageControl1->SetDefaultItemHeight(20);
-  vxSkinPageControl1->SetSkinData(Form1 ? Form1->vxSkinData1 : nullptr);
-  vxSkinPageControl1->SetSkinDataName("tab");
+  resultTabs = new vx::TvxSkinPageControl(this);
+  resultTabs->SetName("vxSkinPageControl1");
+  resultTabs->SetParent(this);
+  resultTabs->SetBounds(0, 0, 974, 655);
+  resultTabs->SetAlign(tk::alClient);
+  resultTabs->SetTabOrder(0);
+  resultTabs->FreeOnClose = true;
+  resultTabs->SetShowCloseButtons(true);
+  resultTabs->MouseWheelSupport = true;
+  resultTabs->SetParentFont(false);
+  vx::SetDefaultSkinFont(resultTabs->Font(), tk::clBtnText);
+  resultTabs->SetSkinData(Form1 ? Form1->skinData : nullptr);
   EndLoading();
 }
 
@@ -71,18 +58,9 @@ TLantern* AddSearchTab(vx::TvxSkinPageControl* pages, const std::wstring& captio
   return browser;
 }
 
-void RunSiteSearch(TForm3* form) {
-  // The boxes in the order the sites are searched: the sixth site's box is
-  // number 7 and the seventh's number 6.
-  vx::TvxSkinCheckRadioBox* const boxes[kinopod::kSearchSiteCount] = {
-      Form4->vxSkinCheckRadioBox1, Form4->vxSkinCheckRadioBox2, Form4->vxSkinCheckRadioBox3,
-      Form4->vxSkinCheckRadioBox4, Form4->vxSkinCheckRadioBox5, Form4->vxSkinCheckRadioBox7,
-      Form4->vxSkinCheckRadioBox6};
-  const std::wstring keyword = Form1->edit1->Text();
+void RunSiteSearch(TForm3* form, const std::wstring& keyword, const std::vector<kinopod::ChosenSite>& sites) {
   const kinopod::SearchHosts& hosts = kinopod::ConfiguredSearchHosts();
-  for (int row = 0; row < kinopod::kSearchSiteCount; ++row) {
-    if (!boxes[row]->Checked()) continue;
-    AddSearchTab(form->vxSkinPageControl1, keyword + L"(" + boxes[row]->Caption() + L")",
-                 Wide(kinopod::SearchUrl(row, Utf16(keyword), hosts)));
-  }
+  for (const kinopod::ChosenSite& site : sites)
+    AddSearchTab(form->resultTabs, keyword + L"(" + site.label + L")",
+                 Wide(kinopod::SearchUrl(site.row, Utf16(keyword), hosts)));
 }

@@ -2,24 +2,26 @@
 // reaches; OK hides the dialog and keeps the choice.
 #pragma once
 
+#include <vector>
+
 #include "Chassis.h"
+#include "SearchSites.h"
 #include "tkForms.h"
 #include "vxSkinCtrls.h"
 
 class TForm4 : public tk::TForm {
  public:
   explicit TForm4(tk::TComponent* owner);
-  vx::TvxSkinCheckRadioBox* vxSkinCheckRadioBox1 = nullptr;
-  vx::TvxSkinCheckRadioBox* vxSkinCheckRadioBox2 = nullptr;
-  vx::TvxSkinCheckRadioBox* vxSkinCheckRadioBox3 = nullptr;
-  vx::TvxSkinCheckRadioBox* vxSkinCheckRadioBox4 = nullptr;
-  vx::TvxSkinCheckRadioBox* vxSkinCheckRadioBox5 = nullptr;
-  vx::TvxSkinCheckRadioBox* vxSkinCheckRadioBox6 = nullptr;
-  vx::TvxSkinCheckRadioBox* vxSkinCheckRadioBox7 = nullptr;
-  vx::TvxSkinSpeedButton* vxSkinSpeedButton1 = nullptr;
-  vx::TvxChassis* vxChassis1 = nullptr;
 
-  void vxSkinSpeedButton1Click(tk::TObject* sender);
+  // One box per search row, in row order (not the order on screen).
+  vx::TvxSkinCheckRadioBox* siteBoxes[kinopod::kSearchSiteCount] = {};
+  vx::TvxSkinSpeedButton* okButton = nullptr;
+  vx::TvxChassis* chassis = nullptr;
+
+  // The ticked rows in row order, each with its box's caption.
+  std::vector<kinopod::ChosenSite> ChosenSites() const;
+
+  void OkClick(tk::TObject* sender);
 };
 
 extern TForm4* Form4;

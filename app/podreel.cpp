@@ -2,10 +2,10 @@
 // object, the four forms in their order, then the message loop.
 #include <windows.h>
 
+#include "CategoryBrowser.h"
 #include "Lantern.h"
 #include "LntProcess.h"
 #include "MainWindow.h"
-#include "CategoryBrowser.h"
 #include "SearchResults.h"
 #include "SiteDialog.h"
 #include "tkForms.h"
