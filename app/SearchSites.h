@@ -25,6 +25,13 @@ struct SearchHosts {
 
 inline constexpr int kSearchSiteCount = 7;
 
+// A site chosen for a search: its row (0-based, in processing order) and the
+// label its results tab is captioned with.
+struct ChosenSite {
+  int row = 0;
+  std::wstring label;
+};
+
 // Rows 4 and 5 put the keyword into the query unencoded, blanks and Chinese
 // characters included. Only what would change the query the site receives is
 // escaped: '%', '&', '#', '+' and control characters (below 0x20) become %XX.

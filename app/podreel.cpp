@@ -2,12 +2,12 @@
 // object, the four forms in their order, then the message loop.
 #include <windows.h>
 
+#include "CategoryBrowser.h"
 #include "Lantern.h"
 #include "LntProcess.h"
-#include "Unit1.h"
-#include "Unit2.h"
-#include "Unit3.h"
-#include "Unit4.h"
+#include "MainWindow.h"
+#include "SearchResults.h"
+#include "SiteDialog.h"
 #include "tkForms.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {

@@ -8,8 +8,9 @@
 
 #include <cstring>
 
+#include "vxAlphaBitmap.h"
+#include "vxStackBlur.h"
 #include "vxUtils.h"
-#include "vxeffects.h"
 
 namespace {
 

@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "LntCore.h"
+#include "CustomLantern.h"
 
 namespace kinopod::lnt {
 

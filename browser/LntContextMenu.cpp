@@ -4,7 +4,7 @@
 // needs) the browser is left to show its menu: S_FALSE.
 #include <docobj.h>
 
-#include "LntCore.h"
+#include "CustomLantern.h"
 
 namespace kinopod::lnt {
 namespace {

@@ -4,11 +4,11 @@
 #include <exdisp.h>
 
 #include "LntCom.h"
-#include "SHDocVw_LNT.h"
+#include "LntWebBrowser.h"
 
 namespace kinopod::lnt {
 
-LntEventSink* LntEventSink::Create(TLNT* owner) { return new LntEventSink(owner); }
+LntEventSink* LntEventSink::Create(TLntWebBrowser* owner) { return new LntEventSink(owner); }
 
 HRESULT LntEventSink::QueryInterface(REFIID riid, void** out) {
   const QiEntry table[] = {

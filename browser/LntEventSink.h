@@ -8,12 +8,12 @@
 
 namespace kinopod::lnt {
 
-class TLNT;
+class TLntWebBrowser;
 
 class LntEventSink : public IDispatch {
  public:
   // Made with one reference, which the caller owns.
-  static LntEventSink* Create(TLNT* owner);
+  static LntEventSink* Create(TLntWebBrowser* owner);
   void Detach() { owner_ = nullptr; }
 
   HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** out) override;
@@ -27,10 +27,10 @@ class LntEventSink : public IDispatch {
                                    VARIANT* result, EXCEPINFO* excep, UINT* argErr) override;
 
  private:
-  explicit LntEventSink(TLNT* owner) : owner_(owner) {}
+  explicit LntEventSink(TLntWebBrowser* owner) : owner_(owner) {}
   virtual ~LntEventSink() = default;
   LONG refs_ = 1;
-  TLNT* owner_;
+  TLntWebBrowser* owner_;
 };
 
 }  // namespace kinopod::lnt

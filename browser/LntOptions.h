@@ -3,8 +3,9 @@
 // Everything here is free of the platform so it can be tested natively: the
 // option sets and the flag values they map to, the control-key mask, the
 // script-error and context-menu decisions, the dialog caption rewrite of the
-// owner-window watch and the user-agent token. The COM side (LntSite*, LntCore,
-// Lantern) only translates between these rules and the browser's calls.
+// owner-window watch and the user-agent token. The COM side (LntSite*,
+// CustomLantern, Lantern) only translates between these rules and the
+// browser's calls.
 #pragma once
 
 #include <cstdint>

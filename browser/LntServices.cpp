@@ -7,7 +7,7 @@
 
 #include <new>
 
-#include "LntCore.h"
+#include "CustomLantern.h"
 
 namespace kinopod::lnt {
 namespace {

@@ -2,7 +2,8 @@
 # Builds everything and runs every test suite: native, native under ASan and
 # UBSan, and the Windows build under wine64 (with its installer); the Win32
 # release build and its dist folder are built and checked (they cannot run on
-# these machines). Installs what it needs first.
+# these machines), and no two tracked paths may differ only by case. Installs
+# what it needs first.
 #
 # Usage: scripts/test.sh            (from anywhere; build trees go to build/)
 set -uo pipefail
@@ -51,6 +52,16 @@ run_tests() {  # run_tests PRESET
   fi
   return "$rc"
 }
+
+# Two paths that differ only by case are one file on Windows and macOS.
+step "file names"
+if bash scripts/check-names.sh; then
+  summary+=("names: no case-clashing paths")
+else
+  summary+=("names: case-clashing paths")
+  failures=$((failures + 1))
+  total_failed=$((total_failed + 1))
+fi
 
 for preset in native asan win64; do
   if build "$preset"; then

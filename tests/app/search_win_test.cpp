@@ -12,14 +12,14 @@
 #include <string>
 #include <vector>
 
+#include "CategoryBrowser.h"
 #include "CategoryPages.h"
 #include "Lantern.h"
 #include "LntProcess.h"
+#include "MainWindow.h"
+#include "SearchResults.h"
 #include "SearchSites.h"
-#include "Unit1.h"
-#include "Unit2.h"
-#include "Unit3.h"
-#include "Unit4.h"
+#include "SiteDialog.h"
 #include "kinopod/site_config.h"
 #include "resource_counts.h"
 
@@ -82,7 +82,7 @@ class SearchTest : public ::testing::Test {
     app->CreateForm(Form3);
     app->CreateForm(Form4);
     Form1->Show();
-    pages = Form3->vxSkinPageControl1;
+    pages = Form3->resultTabs;
   }
   void TearDown() override {
     delete app;
@@ -102,8 +102,8 @@ class SearchTest : public ::testing::Test {
     return true;
   }
   void Search(const std::wstring& keyword) {
-    Form1->edit1->SetText(keyword);
-    Form1->vxSkinSpeedButton1Click(nullptr);
+    Form1->keywordEdit->SetText(keyword);
+    Form1->SearchClick(nullptr);
   }
   // The request paths that arrived after the first `skip`, once `count` have.
   std::multiset<std::string> Requests(size_t skip, size_t count) {
@@ -139,7 +139,7 @@ TEST_F(SearchTest, ChineseKeywordOpensATabPerSiteInTableOrder) {
   const std::wstring sky = L"\u5929\u7a7a";  // 天空
   Search(sky);
 
-  EXPECT_EQ(Form3->Parent(), Form1->panel2);
+  EXPECT_EQ(Form3->Parent(), Form1->clientPanel);
   EXPECT_TRUE(Form3->Visible());
   ASSERT_EQ(pages->PageCount(), 7);
   EXPECT_EQ(pages->Pages(5)->Caption(), L"\u5929\u7a7a(psp\u4e13\u7528)");
@@ -179,7 +179,7 @@ TEST_F(SearchTest, ChineseKeywordOpensATabPerSiteInTableOrder) {
 
   // A second search, after a category page took the panel, appends its tabs;
   // the first search's browsers keep their windows in their sheets.
-  Form1->vxSkinButton2Click(nullptr);
+  Form1->categoryButtons[1]->Click();
   EXPECT_FALSE(Form3->Visible());
   Search(sky);
   EXPECT_EQ(pages->PageCount(), 14);
@@ -214,66 +214,89 @@ TEST_F(SearchTest, EmptyKeywordBlanksAndNoSiteTicked) {
   EXPECT_EQ(got.count("/search.php?srchtxt=ab"), 1u);
   EXPECT_EQ(got.count("/search?search=ab++mp4"), 1u);
   EXPECT_EQ(got.count("/plus/search.php?kwtype=0&keyword=%20%20ab%20%20mp4"), 1u);
-  EXPECT_EQ(Form1->edit1->Text(), L"  ab ") << "the keyword box is left as typed";
+  EXPECT_EQ(Form1->keywordEdit->Text(), L"  ab ") << "the keyword box is left as typed";
 
   // Nothing ticked: the results form is shown, no tab is added.
   Form2->Show();
-  for (auto* box : {Form4->vxSkinCheckRadioBox1, Form4->vxSkinCheckRadioBox2, Form4->vxSkinCheckRadioBox3,
-                    Form4->vxSkinCheckRadioBox4, Form4->vxSkinCheckRadioBox5, Form4->vxSkinCheckRadioBox6,
-                    Form4->vxSkinCheckRadioBox7})
-    box->SetChecked(false);
+  for (auto* box : Form4->siteBoxes) box->SetChecked(false);
   Search(L"x");
   EXPECT_EQ(pages->PageCount(), 14);
   EXPECT_TRUE(Form3->Visible());
   EXPECT_FALSE(Form2->Visible());
 
-  // Only rows 6 and 7, in the table's order although their boxes are
-  // numbered the other way round.
-  Form4->vxSkinCheckRadioBox6->SetChecked(true);
-  Form4->vxSkinCheckRadioBox7->SetChecked(true);
+  // Only rows 6 and 7.
+  Form4->siteBoxes[5]->SetChecked(true);
+  Form4->siteBoxes[6]->SetChecked(true);
   Search(L"x");
   ASSERT_EQ(pages->PageCount(), 16);
   EXPECT_EQ(pages->Pages(14)->Caption(), L"x(" + kLabels[5] + L")");
   EXPECT_EQ(pages->Pages(15)->Caption(), L"x(" + kLabels[6] + L")");
 }
 
+TEST_F(SearchTest, TheSearchTakesItsKeywordAndSitesAsGivenAndTheDialogGivesTheTickedRows) {
+  PumpUntil([] { return !Server().Requests().empty(); }, 30000);
+  const size_t before = Server().Requests().size();
+  Form1->keywordEdit->SetText(L"typed");
+  RunSiteSearch(Form3, L"kw", {{5, L"six"}, {0, L"one"}});
+  ASSERT_EQ(pages->PageCount(), 2);
+  EXPECT_EQ(pages->Pages(0)->Caption(), L"kw(six)");
+  EXPECT_EQ(pages->Pages(1)->Caption(), L"kw(one)");
+  std::multiset<std::string> got = Requests(before, 2);
+  EXPECT_EQ(got.count("/search?domains=" + LoopbackHost() + "&q=kw&sitesearch=127.0.0.1"), 1u);
+  EXPECT_EQ(got.count("/search.php?srchtxt=kw"), 1u);
+
+  Form4->siteBoxes[0]->SetChecked(false);
+  Form4->siteBoxes[4]->SetChecked(false);
+  const std::vector<kinopod::ChosenSite> chosen = Form4->ChosenSites();
+  ASSERT_EQ(chosen.size(), 5u);
+  const int rows[] = {1, 2, 3, 5, 6};
+  for (size_t i = 0; i < chosen.size(); ++i) {
+    EXPECT_EQ(chosen[i].row, rows[i]);
+    EXPECT_EQ(chosen[i].label, kLabels[rows[i]]);
+  }
+}
+
 TEST_F(SearchTest, SiteDialogStartsTickedAndOnlyEverHides) {
+  // By search row; the design numbered the last two boxes the other way round.
   struct Box {
-    vx::TvxSkinCheckRadioBox* box;
+    const char* name;
     tk::TRect bounds;
     int tabOrder;
     std::wstring caption;
   };
-  const Box boxes[] = {
-      {Form4->vxSkinCheckRadioBox1, {55, 24, 168, 49}, 1, kLabels[0]},
-      {Form4->vxSkinCheckRadioBox2, {55, 80, 168, 105}, 0, kLabels[1]},
-      {Form4->vxSkinCheckRadioBox3, {55, 136, 168, 161}, 2, kLabels[2]},
-      {Form4->vxSkinCheckRadioBox6, {55, 192, 201, 217}, 6, kLabels[6]},
-      {Form4->vxSkinCheckRadioBox4, {303, 24, 416, 49}, 3, kLabels[3]},
-      {Form4->vxSkinCheckRadioBox5, {303, 80, 465, 105}, 4, kLabels[4]},
-      {Form4->vxSkinCheckRadioBox7, {303, 144, 449, 169}, 5, L"psp\u4e13\u7528"},
+  const Box boxes[kinopod::kSearchSiteCount] = {
+      {"vxSkinCheckRadioBox1", {55, 24, 168, 49}, 1, kLabels[0]},
+      {"vxSkinCheckRadioBox2", {55, 80, 168, 105}, 0, kLabels[1]},
+      {"vxSkinCheckRadioBox3", {55, 136, 168, 161}, 2, kLabels[2]},
+      {"vxSkinCheckRadioBox4", {303, 24, 416, 49}, 3, kLabels[3]},
+      {"vxSkinCheckRadioBox5", {303, 80, 465, 105}, 4, kLabels[4]},
+      {"vxSkinCheckRadioBox7", {303, 144, 449, 169}, 5, L"psp\u4e13\u7528"},
+      {"vxSkinCheckRadioBox6", {55, 192, 201, 217}, 6, kLabels[6]},
   };
   EXPECT_FALSE(Form4->Visible());
   EXPECT_EQ(Form4->ClientWidth(), 534);
   EXPECT_EQ(Form4->ClientHeight(), 300);
-  for (const Box& b : boxes) {
-    EXPECT_TRUE(b.box->Checked());
-    EXPECT_EQ(b.box->State(), vx::cbChecked);
-    EXPECT_EQ(b.box->BoundsRect(), b.bounds);
-    EXPECT_EQ(b.box->TabOrder(), b.tabOrder);
-    EXPECT_EQ(b.box->Caption(), b.caption);
+  for (int row = 0; row < kinopod::kSearchSiteCount; ++row) {
+    const Box& b = boxes[row];
+    vx::TvxSkinCheckRadioBox* box = Form4->siteBoxes[row];
+    EXPECT_EQ(box->Name(), b.name);
+    EXPECT_TRUE(box->Checked());
+    EXPECT_EQ(box->State(), vx::cbChecked);
+    EXPECT_EQ(box->BoundsRect(), b.bounds);
+    EXPECT_EQ(box->TabOrder(), b.tabOrder);
+    EXPECT_EQ(box->Caption(), b.caption);
   }
-  EXPECT_EQ(Form4->vxSkinSpeedButton1->Caption(), L"\u786e \u8ba4");
+  EXPECT_EQ(Form4->okButton->Caption(), L"\u786e \u8ba4");
 
   // Shown by the main window's button, hidden by OK, keeping the choice.
-  Form1->vxSkinSpeedButton2Click(nullptr);
+  Form1->SitesClick(nullptr);
   EXPECT_TRUE(Form4->Visible());
-  Form4->vxSkinCheckRadioBox3->SetChecked(false);
-  Form4->vxSkinSpeedButton1Click(nullptr);
+  Form4->siteBoxes[2]->SetChecked(false);
+  Form4->OkClick(nullptr);
   EXPECT_FALSE(Form4->Visible());
-  Form1->vxSkinSpeedButton2Click(nullptr);
+  Form1->SitesClick(nullptr);
   EXPECT_TRUE(Form4->Visible());
-  EXPECT_FALSE(Form4->vxSkinCheckRadioBox3->Checked());
+  EXPECT_FALSE(Form4->siteBoxes[2]->Checked());
 
   // Closing it by its frame hides it too; the form lives on.
   TForm4* dialog = Form4;
@@ -281,7 +304,7 @@ TEST_F(SearchTest, SiteDialogStartsTickedAndOnlyEverHides) {
   PumpUntil([] { return false; }, 200);
   EXPECT_FALSE(Form4->Visible());
   EXPECT_EQ(Form4, dialog);
-  EXPECT_FALSE(Form4->vxSkinCheckRadioBox3->Checked());
+  EXPECT_FALSE(Form4->siteBoxes[2]->Checked());
 }
 
 TEST_F(SearchTest, ClosingSeventySearchTabsGivesEverythingBack) {

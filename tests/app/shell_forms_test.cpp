@@ -3,13 +3,13 @@
 // socket layer's start-up failure, and the check boxes' states.
 #include <gtest/gtest.h>
 
+#include "CategoryBrowser.h"
 #include "CategoryPages.h"
 #include "LntProcess.h"
+#include "MainWindow.h"
+#include "SearchResults.h"
 #include "SearchSites.h"
-#include "Unit1.h"
-#include "Unit2.h"
-#include "Unit3.h"
-#include "Unit4.h"
+#include "SiteDialog.h"
 #include "tkForms.h"
 
 // Every host points at a closed loopback port: pages fail at once, nothing
@@ -45,8 +45,8 @@ class ShellForms : public ::testing::Test {
     Form4 = nullptr;
   }
   static bool DockedAndFilling(tk::TCustomForm* form) {
-    tk::TRect panel = Form1->panel2->ClientRect();
-    return form->Parent() == Form1->panel2 && form->Visible() && form->BorderStyle() == tk::bsNone &&
+    tk::TRect panel = Form1->clientPanel->ClientRect();
+    return form->Parent() == Form1->clientPanel && form->Visible() && form->BorderStyle() == tk::bsNone &&
            form->BoundsRect() == panel;
   }
   kinopod::lnt::LntUnit lnt_;
@@ -59,26 +59,29 @@ TEST_F(ShellForms, StartUpMakesFourFormsAndLoadsTheProgramSkin) {
   EXPECT_EQ(tk::Screen->Forms(3), Form4);
   EXPECT_EQ(app_->MainForm(), Form1);
   EXPECT_FALSE(Form4->Visible());
-  EXPECT_FALSE(Form1->vxSkinData1->Empty());
-  EXPECT_NE(Form1->vxSkinData1->FindControl("button"), nullptr);
-  EXPECT_EQ(Form1->vxSkinData1->CompressedStoredSkin(), Form1->vxCompressedStoredSkin1);
-  EXPECT_TRUE(Form1->IdHTTP1->SocketsStarted());
+  EXPECT_FALSE(Form1->skinData->Empty());
+  EXPECT_NE(Form1->skinData->FindControl("button"), nullptr);
+  EXPECT_EQ(Form1->skinData->CompressedStoredSkin(), Form1->storedSkin);
+  EXPECT_TRUE(Form1->winsockStartup->SocketsStarted());
 }
 
 TEST_F(ShellForms, MainWindowLayout) {
   Form1->Show();
   EXPECT_EQ(Form1->ClientWidth(), 877);
   EXPECT_EQ(Form1->ClientHeight(), 679);
-  EXPECT_EQ(Form1->vxSkinPanel2->BoundsRect(), tk::Bounds(0, 0, 877, 49));
-  EXPECT_EQ(Form1->vxSkinPanel1->BoundsRect(), tk::Bounds(0, 49, 97, 630));
-  EXPECT_EQ(Form1->panel2->BoundsRect(), tk::Bounds(97, 49, 780, 630));
-  // alTop stacks the category buttons in the order of their design tops.
-  vx::TvxSkinButton* order[] = {Form1->vxSkinButton1, Form1->vxSkinButton2, Form1->vxSkinButton3,
-                                Form1->vxSkinButton4, Form1->vxSkinButton7, Form1->vxSkinButton6,
-                                Form1->vxSkinButton5};
-  for (int i = 0; i < 7; ++i) EXPECT_EQ(order[i]->BoundsRect(), tk::Bounds(0, 33 * i, 97, 33)) << i;
-  EXPECT_EQ(Form1->vxSkinButton2->TabOrder(), 0);
-  EXPECT_EQ(Form1->vxSkinButton7->TabOrder(), 6);
+  EXPECT_EQ(Form1->searchBar->BoundsRect(), tk::Bounds(0, 0, 877, 49));
+  EXPECT_EQ(Form1->categoryBar->BoundsRect(), tk::Bounds(0, 49, 97, 630));
+  EXPECT_EQ(Form1->clientPanel->BoundsRect(), tk::Bounds(97, 49, 780, 630));
+  // alTop stacks the category buttons in the order of their design tops; the
+  // design names stay with their rows.
+  const char* names[] = {"vxSkinButton1", "vxSkinButton2", "vxSkinButton3", "vxSkinButton4",
+                         "vxSkinButton7", "vxSkinButton6", "vxSkinButton5"};
+  for (int i = 0; i < TForm1::kCategoryCount; ++i) {
+    EXPECT_EQ(Form1->categoryButtons[i]->BoundsRect(), tk::Bounds(0, 33 * i, 97, 33)) << i;
+    EXPECT_EQ(Form1->categoryButtons[i]->Name(), names[i]);
+  }
+  EXPECT_EQ(Form1->categoryButtons[1]->TabOrder(), 0);
+  EXPECT_EQ(Form1->categoryButtons[4]->TabOrder(), 6);
 }
 
 TEST_F(ShellForms, FirstShowDocksTheCategoryBrowserAndSearchSwapsIt) {
@@ -87,29 +90,29 @@ TEST_F(ShellForms, FirstShowDocksTheCategoryBrowserAndSearchSwapsIt) {
 
   // A child of the panel that is not a form is never hidden by docking.
   auto* other = new vx::TvxSkinPanel(Form1);
-  other->SetParent(Form1->panel2);
+  other->SetParent(Form1->clientPanel);
   other->SetBounds(0, 0, 10, 10);
 
-  Form1->vxSkinSpeedButton1Click(nullptr);
+  Form1->SearchClick(nullptr);
   EXPECT_TRUE(DockedAndFilling(Form3));
   EXPECT_FALSE(Form2->Visible());
   EXPECT_TRUE(other->Visible());
 
-  Form1->vxSkinButton4Click(nullptr);
+  Form1->categoryButtons[3]->Click();
   EXPECT_TRUE(DockedAndFilling(Form2));
   EXPECT_FALSE(Form3->Visible());
-  EXPECT_EQ(Form1->panel2->Controls(Form1->panel2->ControlCount() - 1), Form2);
+  EXPECT_EQ(Form1->clientPanel->Controls(Form1->clientPanel->ControlCount() - 1), Form2);
 
   // Docking what is already docked keeps it visible and in front.
-  Form1->vxSkinButton5Click(nullptr);
+  Form1->categoryButtons[6]->Click();
   EXPECT_TRUE(DockedAndFilling(Form2));
-  EXPECT_EQ(Form1->panel2->Controls(Form1->panel2->ControlCount() - 1), Form2);
+  EXPECT_EQ(Form1->clientPanel->Controls(Form1->clientPanel->ControlCount() - 1), Form2);
   EXPECT_EQ(tk::Screen->FormCount(), 4);
 }
 
 TEST_F(ShellForms, ShowFormInPanelMakesAFormOfTheClassWhenGivenNone) {
   Form1->Show();
-  Form1->ShowFormInPanel(nullptr, [](tk::TComponent* o) { return new TForm3(o); }, true, Form1->panel2);
+  Form1->ShowFormInPanel(nullptr, [](tk::TComponent* o) { return new TForm3(o); }, true, Form1->clientPanel);
   ASSERT_EQ(tk::Screen->FormCount(), 5);
   auto* made = tk::Screen->Forms(4);
   EXPECT_EQ(made->Owner(), app_.get());
@@ -120,25 +123,25 @@ TEST_F(ShellForms, ShowFormInPanelMakesAFormOfTheClassWhenGivenNone) {
 
 TEST_F(ShellForms, DialogButtonShowsTheOneDialog) {
   Form1->Show();
-  Form1->vxSkinSpeedButton2Click(nullptr);
+  Form1->SitesClick(nullptr);
   EXPECT_TRUE(Form4->Visible());
   EXPECT_EQ(Form4->Parent(), nullptr);
-  Form4->vxSkinCheckRadioBox3->SetChecked(false);
-  Form1->vxSkinSpeedButton2Click(nullptr);
+  Form4->siteBoxes[2]->SetChecked(false);
+  Form1->SitesClick(nullptr);
   EXPECT_TRUE(Form4->Visible());
   EXPECT_EQ(tk::Screen->FormCount(), 4);
-  Form4->vxSkinSpeedButton1Click(nullptr);
+  Form4->OkClick(nullptr);
   EXPECT_FALSE(Form4->Visible());
-  Form1->vxSkinSpeedButton2Click(nullptr);
-  EXPECT_FALSE(Form4->vxSkinCheckRadioBox3->Checked());
-  EXPECT_TRUE(Form4->vxSkinCheckRadioBox1->Checked());
+  Form1->SitesClick(nullptr);
+  EXPECT_FALSE(Form4->siteBoxes[2]->Checked());
+  EXPECT_TRUE(Form4->siteBoxes[0]->Checked());
 }
 
 TEST(ShellStartUp, SocketLayerFailureFailsTheMainWindow) {
   kinopod::lnt::LntUnit lnt;
-  auto saved = kinopod::THttpClient::Layer();
+  auto saved = kinopod::TWinsockStartup::Layer();
   int cleanups = 0;
-  kinopod::THttpClient::Layer() = {[] { return 10092; }, [&] { ++cleanups; }};
+  kinopod::TWinsockStartup::Layer() = {[] { return 10092; }, [&] { ++cleanups; }};
   {
     tk::TApplication app;
     try {
@@ -151,14 +154,14 @@ TEST(ShellStartUp, SocketLayerFailureFailsTheMainWindow) {
     EXPECT_EQ(tk::Screen->FormCount(), 0);
   }
   EXPECT_EQ(cleanups, 0);  // nothing was started, so nothing is released
-  kinopod::THttpClient::Layer() = {[] { return 0; }, [&] { ++cleanups; }};
+  kinopod::TWinsockStartup::Layer() = {[] { return 0; }, [&] { ++cleanups; }};
   {
     tk::TApplication app;
     app.CreateForm(Form1);
   }
   Form1 = nullptr;
   EXPECT_EQ(cleanups, 1);
-  kinopod::THttpClient::Layer() = saved;
+  kinopod::TWinsockStartup::Layer() = saved;
 }
 
 // Check boxes on a form of their own, clicked through their windows.

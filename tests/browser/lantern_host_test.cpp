@@ -492,7 +492,7 @@ TEST_F(HostTest, SiteAnswersQueryInterfaceWithOneIdentity) {
 TEST_F(HostTest, EventDispatchHandsBackByReferenceArgumentsAndRejectsShortCalls) {
   TLantern control;
   std::wstring url;
-  control.OnBeforeNavigate2 = [&](TLNT*, IDispatch*, VARIANT& u, VARIANT&, VARIANT&, VARIANT&, VARIANT&,
+  control.OnBeforeNavigate2 = [&](TLntWebBrowser*, IDispatch*, VARIANT& u, VARIANT&, VARIANT&, VARIANT&, VARIANT&,
                                   VARIANT_BOOL& cancel) {
     url = u.bstrVal;
     cancel = VARIANT_TRUE;
@@ -526,7 +526,7 @@ TEST_F(HostTest, EventDispatchHandsBackByReferenceArgumentsAndRejectsShortCalls)
   VariantClear(&urlValue);
 
   long cx = 0;
-  control.OnClientToHostWindow = [](TLNT*, long& x, long& y) { x = 320; y = 240; };
+  control.OnClientToHostWindow = [](TLntWebBrowser*, long& x, long& y) { x = 320; y = 240; };
   long cy = 0;
   VARIANT sizes[2];
   sizes[1].vt = VT_BYREF | VT_I4;

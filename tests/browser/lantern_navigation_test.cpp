@@ -72,7 +72,7 @@ TEST_F(NavigationTest, SearchTabBrowserReachesTheServerWithUrlUnchanged) {
     EXPECT_EQ(browser.DownloadControlValue(), 0x510u);
     EXPECT_TRUE(browser.PropertySinkConnected());
     std::vector<std::wstring> seen;
-    browser.OnBeforeNavigate2 = [&](TLNT*, IDispatch*, VARIANT& url, VARIANT&, VARIANT&, VARIANT&, VARIANT&,
+    browser.OnBeforeNavigate2 = [&](TLntWebBrowser*, IDispatch*, VARIANT& url, VARIANT&, VARIANT&, VARIANT&, VARIANT&,
                                     VARIANT_BOOL&) { seen.push_back(UrlOf(url)); };
     std::wstring url = L"http://127.0.0.1:" + std::to_wstring(server.Port()) + L"/search?k=\u4e2d\u6587";
     browser.Navigate(url);

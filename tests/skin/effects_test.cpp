@@ -5,7 +5,11 @@
 #include <cstring>
 #include <random>
 
-#include "vxeffects.h"
+#include "vxAlphaBitmap.h"
+#include "vxEffects.h"
+#include "vxLayerFade.h"
+#include "vxMorph.h"
+#include "vxStackBlur.h"
 
 namespace vx {
 namespace {

@@ -1,4 +1,4 @@
-// TLNT: the wrapper of the system's WebBrowser control.
+// TLntWebBrowser: the wrapper of the system's WebBrowser control.
 //
 // An OLE control (TOleControl) for the browser's class: it connects the
 // DWebBrowserEvents2 sink and turns the browser's 34 events into event
@@ -23,38 +23,38 @@
 namespace kinopod::lnt {
 
 class LntEventSink;
-class TLNT;
+class TLntWebBrowser;
 
-using TLNTNotifyEvent = std::function<void(TLNT* sender)>;
-using TLNTTextEvent = std::function<void(TLNT* sender, const std::wstring& text)>;
-using TLNTBoolEvent = std::function<void(TLNT* sender, bool value)>;
-using TLNTLongEvent = std::function<void(TLNT* sender, long value)>;
-using TLNTProgressChange = std::function<void(TLNT* sender, long progress, long progressMax)>;
-using TLNTCommandStateChange = std::function<void(TLNT* sender, long command, bool enable)>;
-using TLNTBeforeNavigate2 = std::function<void(TLNT* sender, IDispatch* disp, VARIANT& url, VARIANT& flags,
+using TLNTNotifyEvent = std::function<void(TLntWebBrowser* sender)>;
+using TLNTTextEvent = std::function<void(TLntWebBrowser* sender, const std::wstring& text)>;
+using TLNTBoolEvent = std::function<void(TLntWebBrowser* sender, bool value)>;
+using TLNTLongEvent = std::function<void(TLntWebBrowser* sender, long value)>;
+using TLNTProgressChange = std::function<void(TLntWebBrowser* sender, long progress, long progressMax)>;
+using TLNTCommandStateChange = std::function<void(TLntWebBrowser* sender, long command, bool enable)>;
+using TLNTBeforeNavigate2 = std::function<void(TLntWebBrowser* sender, IDispatch* disp, VARIANT& url, VARIANT& flags,
                                                VARIANT& targetFrameName, VARIANT& postData, VARIANT& headers,
                                                VARIANT_BOOL& cancel)>;
-using TLNTNewWindow2 = std::function<void(TLNT* sender, IDispatch*& disp, VARIANT_BOOL& cancel)>;
-using TLNTUrlEvent = std::function<void(TLNT* sender, IDispatch* disp, VARIANT& url)>;
-using TLNTWindowClosing = std::function<void(TLNT* sender, bool isChildWindow, VARIANT_BOOL& cancel)>;
-using TLNTClientToHostWindow = std::function<void(TLNT* sender, long& cx, long& cy)>;
-using TLNTFileDownload = std::function<void(TLNT* sender, bool activeDocument, VARIANT_BOOL& cancel)>;
-using TLNTNavigateError = std::function<void(TLNT* sender, IDispatch* disp, VARIANT& url, VARIANT& frame,
+using TLNTNewWindow2 = std::function<void(TLntWebBrowser* sender, IDispatch*& disp, VARIANT_BOOL& cancel)>;
+using TLNTUrlEvent = std::function<void(TLntWebBrowser* sender, IDispatch* disp, VARIANT& url)>;
+using TLNTWindowClosing = std::function<void(TLntWebBrowser* sender, bool isChildWindow, VARIANT_BOOL& cancel)>;
+using TLNTClientToHostWindow = std::function<void(TLntWebBrowser* sender, long& cx, long& cy)>;
+using TLNTFileDownload = std::function<void(TLntWebBrowser* sender, bool activeDocument, VARIANT_BOOL& cancel)>;
+using TLNTNavigateError = std::function<void(TLntWebBrowser* sender, IDispatch* disp, VARIANT& url, VARIANT& frame,
                                              VARIANT& statusCode, VARIANT_BOOL& cancel)>;
-using TLNTDispatchEvent = std::function<void(TLNT* sender, IDispatch* disp)>;
-using TLNTUpdatePageStatus = std::function<void(TLNT* sender, IDispatch* disp, VARIANT& page, VARIANT& done)>;
-using TLNTNewWindow3 = std::function<void(TLNT* sender, IDispatch*& disp, VARIANT_BOOL& cancel, DWORD flags,
+using TLNTDispatchEvent = std::function<void(TLntWebBrowser* sender, IDispatch* disp)>;
+using TLNTUpdatePageStatus = std::function<void(TLntWebBrowser* sender, IDispatch* disp, VARIANT& page, VARIANT& done)>;
+using TLNTNewWindow3 = std::function<void(TLntWebBrowser* sender, IDispatch*& disp, VARIANT_BOOL& cancel, DWORD flags,
                                           const std::wstring& urlContext, const std::wstring& url)>;
 
-class TLNT : public TOleControl {
+class TLntWebBrowser : public TOleControl {
  public:
   static const CLSID& ControlClassId();   // {8856F961-340A-11D0-A96B-00C04FD705A2}
   static const IID& EventInterfaceId();   // DWebBrowserEvents2
   static constexpr int kEventCount = 34;
 
-  TLNT(const TLNT&) = delete;
-  TLNT& operator=(const TLNT&) = delete;
-  ~TLNT() override;
+  TLntWebBrowser(const TLntWebBrowser&) = delete;
+  TLntWebBrowser& operator=(const TLntWebBrowser&) = delete;
+  ~TLntWebBrowser() override;
 
   // The browser's IWebBrowser2, obtained from the control object on first use and kept.
   IWebBrowser2* DefaultInterface();
@@ -131,7 +131,7 @@ class TLNT : public TOleControl {
   HRESULT DispatchEvent(DISPID id, DISPPARAMS* params);
 
  protected:
-  explicit TLNT(tk::TComponent* owner);
+  explicit TLntWebBrowser(tk::TComponent* owner);
   // Disconnects the events and closes and releases the browser.
   void DestroyBrowser();
   // Tells the browser's automation object that an ambient property changed.

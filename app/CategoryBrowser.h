@@ -2,16 +2,18 @@
 // category pages, docked into the main window's client panel.
 #pragma once
 
+#include <string>
+
 #include "Lantern.h"
 #include "tkForms.h"
 
 class TForm2 : public tk::TForm {
  public:
   explicit TForm2(tk::TComponent* owner);
-  kinopod::lnt::TLantern* WebBrowser1 = nullptr;
+  kinopod::lnt::TLantern* browser = nullptr;
 
-  void WebBrowser1BeforeNavigate2(kinopod::lnt::TLNT* sender, IDispatch* disp, VARIANT& url, VARIANT& flags,
-                                  VARIANT& frame, VARIANT& postData, VARIANT& headers, VARIANT_BOOL& cancel);
+  // Starts loading a page into the browser.
+  void OpenPage(const std::wstring& url);
 };
 
 extern TForm2* Form2;

@@ -3,7 +3,9 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
+#include "SearchSites.h"
 #include "tkForms.h"
 #include "vxSkinTabs.h"
 
@@ -14,16 +16,16 @@ class TLantern;
 class TForm3 : public tk::TForm {
  public:
   explicit TForm3(tk::TComponent* owner);
-  vx::TvxSkinPageControl* vxSkinPageControl1 = nullptr;
+  vx::TvxSkinPageControl* resultTabs = nullptr;
 };
 
 extern TForm3* Form3;
 
-// Sends the keyword in Form1's edit1 to every site ticked in Form4, one new
-// tab per site at the end of form's page control, in the sites' fixed order.
-// An error (a browser that cannot be made or refuses the URL) ends the
-// search at that site and propagates.
-void RunSiteSearch(TForm3* form);
+// Sends `keyword` to every chosen site, one new tab per site at the end of
+// form's page control, captioned "keyword(label)", in the order given. An
+// error (a browser that cannot be made or refuses the URL) ends the search
+// at that site and propagates.
+void RunSiteSearch(TForm3* form, const std::wstring& keyword, const std::vector<kinopod::ChosenSite>& sites);
 
 // One search tab: a sheet captioned `caption` (also its hint) at the end of
 // `pages`, and a browser in it, sized to it, navigating to `url`. Returns

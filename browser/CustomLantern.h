@@ -1,7 +1,7 @@
 // TCustomLantern: the browser host core.
 //
-// It gives TLNT all the answers of the site: the download-control and
-// user-interface flags, the ambient properties, the document-host services,
+// It gives TLntWebBrowser all the answers of the site: the download-control
+// and user-interface flags, the ambient properties, the document-host services,
 // commands, services and drop handling. Each answer is the assigned handler's,
 // else a fixed default (LntOptions.h holds the rules). Its window is the
 // toolkit window of TOleControl; the messages it adds are the Enter-key rule,
@@ -17,7 +17,7 @@
 #include <string>
 
 #include "LntOptions.h"
-#include "SHDocVw_LNT.h"
+#include "LntWebBrowser.h"
 
 namespace tk {
 class TCustomForm;
@@ -80,7 +80,7 @@ constexpr DISPID kDispidAmbientUserAgent = -5513;
 // toolkit's numbering of notifications reflected to a control).
 constexpr UINT kReflectedKeyDown = tk::CN_BASE + WM_KEYDOWN;
 
-class TCustomLantern : public TLNT {
+class TCustomLantern : public TLntWebBrowser {
  public:
   // The browser object exists, is initialised empty and has its events
   // connected when the constructor returns; the control has no window yet.
@@ -127,7 +127,7 @@ class TCustomLantern : public TLNT {
   TLntResultEvent OnHideUI;
   TLntResultEvent OnUpdateUI;
   TLntBoolResultEvent OnEnableModeless;
-  TLntBoolResultEvent OnOnDocWindowActivate;
+  TLntBoolResultEvent OnDocWindowActivate;
   TLntBoolResultEvent OnOnFrameWindowActivate;
   TLntResizeBorder OnResizeBorder;
   TLntTranslateAccelerator OnTranslateAccelerator;
@@ -142,7 +142,7 @@ class TCustomLantern : public TLNT {
   TLntCommandExec OnCommandExec;
   TLntQueryService OnQueryService;
   TLntEvaluateNewWindow OnEvaluateNewWindow;
-  TLntDownload OnFileDownload;  // the download manager's; hides TLNT's event of the same name
+  TLntDownload OnFileDownload;  // the download manager's; hides TLntWebBrowser's event of the same name
   TLntPointEvent OnMove;
   TLntPointEvent OnMoveBy;
   TLntPointEvent OnResize;

@@ -1,6 +1,6 @@
 // TCustomLantern: construction, the option setters, the ambient properties and
 // the control's own window messages.
-#include "LntCore.h"
+#include "CustomLantern.h"
 
 #include <olectl.h>
 
@@ -8,7 +8,7 @@
 
 namespace kinopod::lnt {
 
-TCustomLantern::TCustomLantern(tk::TComponent* owner) : TLNT(owner) {
+TCustomLantern::TCustomLantern(tk::TComponent* owner) : TLntWebBrowser(owner) {
   // The browser is made here, once the site's answers exist.
   CreateControl(ControlClassId());
   ScriptErrorAction = TScriptErrorAction::eaContinue;
@@ -200,7 +200,7 @@ void TCustomLantern::WndProc(tk::TMessage& m) {
     default:
       break;
   }
-  TLNT::WndProc(m);
+  TLntWebBrowser::WndProc(m);
 }
 
 

@@ -1,7 +1,8 @@
-// The main window's HTTP client component. The program never sends a request
-// through it; creating it brings up the process's socket layer (Windows
-// Sockets 2.2), and a failure there fails the creation of the form that owns
-// it with "Winsock Initialization Error.". Freeing it releases the layer.
+// The main window's Winsock start-up guard. The program sends no request of
+// its own; the main window owns this component so that the process's socket
+// layer (Windows Sockets 2.2) is up while the window lives, and a failure
+// there fails the creation of the window with "Winsock Initialization Error.".
+// Freeing it releases the layer.
 #pragma once
 
 #include <functional>
@@ -15,10 +16,10 @@ class EWinsockError : public tk::Exception {
   EWinsockError() : tk::Exception("Winsock Initialization Error.") {}
 };
 
-class THttpClient : public tk::TComponent {
+class TWinsockStartup : public tk::TComponent {
  public:
-  explicit THttpClient(tk::TComponent* owner);
-  ~THttpClient() override;
+  explicit TWinsockStartup(tk::TComponent* owner);
+  ~TWinsockStartup() override;
   bool SocketsStarted() const { return started_; }
 
   // The socket layer's start-up (WSAStartup for version 2.2, 0 on success)

@@ -1,11 +1,11 @@
-// TLNT's event dispatch: one DWebBrowserEvents2 call becomes one event
-// property call. The browser passes arguments last-first; by-reference
+// TLntWebBrowser's event dispatch: one DWebBrowserEvents2 call becomes one
+// event property call. The browser passes arguments last-first; by-reference
 // arguments are handed to the handler by reference so it can change them
 // (Cancel, the new-window dispatch, the client size). A call with too few or
 // mistyped arguments is dropped rather than trusted.
 #include <exdispid.h>
 
-#include "SHDocVw_LNT.h"
+#include "LntWebBrowser.h"
 
 namespace kinopod::lnt {
 namespace {
@@ -82,7 +82,7 @@ class EventArgs {
 
 }  // namespace
 
-HRESULT TLNT::DispatchEvent(DISPID id, DISPPARAMS* params) {
+HRESULT TLntWebBrowser::DispatchEvent(DISPID id, DISPPARAMS* params) {
   EventArgs a(params);
   auto bad = [] { return DISP_E_BADPARAMCOUNT; };
   switch (id) {

@@ -5,7 +5,7 @@
 // browser across COM.
 #include <exdisp.h>
 
-#include "LntCore.h"
+#include "CustomLantern.h"
 #include "LntServices.h"
 #include "tkForms.h"
 
@@ -60,7 +60,7 @@ HRESULT TCustomLantern::DocEnableModeless(BOOL enable) {
   return OnEnableModeless ? OnEnableModeless(this, enable) : S_OK;
 }
 HRESULT TCustomLantern::DocOnDocWindowActivate(BOOL activate) {
-  return OnOnDocWindowActivate ? OnOnDocWindowActivate(this, activate) : S_FALSE;
+  return OnDocWindowActivate ? OnDocWindowActivate(this, activate) : S_FALSE;
 }
 HRESULT TCustomLantern::DocOnFrameWindowActivate(BOOL activate) {
   return OnOnFrameWindowActivate ? OnOnFrameWindowActivate(this, activate) : S_FALSE;

@@ -12,6 +12,9 @@
 
 namespace vx {
 
+// The effects work on the engine's one picture type.
+using TvxEffectBmp = TvxPixmap;
+
 // c' = (1 − x)·c + 255·x, x clamped to 0 … 1.
 void Brightness(TvxPixmap& pic, double x);
 // c' = (1 − x)·c, x clamped to 0 … 1.

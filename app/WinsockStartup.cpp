@@ -1,4 +1,4 @@
-#include "HttpClient.h"
+#include "WinsockStartup.h"
 
 #include <winsock2.h>
 
@@ -19,17 +19,17 @@ int StartSockets() {
 
 }  // namespace
 
-THttpClient::SocketLayer& THttpClient::Layer() {
+TWinsockStartup::SocketLayer& TWinsockStartup::Layer() {
   static SocketLayer layer{StartSockets, [] { WSACleanup(); }};
   return layer;
 }
 
-THttpClient::THttpClient(tk::TComponent* owner) : tk::TComponent(owner) {
+TWinsockStartup::TWinsockStartup(tk::TComponent* owner) : tk::TComponent(owner) {
   if (Layer().Startup() != 0) throw EWinsockError();
   started_ = true;
 }
 
-THttpClient::~THttpClient() {
+TWinsockStartup::~TWinsockStartup() {
   if (started_) Layer().Cleanup();
 }
 
