@@ -4,20 +4,6 @@
 #include <cstring>
 
 namespace vx {
-namespace {
-
-class DibStorage final : public PixelStorage {
- public:
-  DibStorage(int w, int h) : dib_(w, h) {}
-  Pixel* Bits() override { return dib_.Bits(); }
-  bool Valid() const { return dib_.Valid(); }
-  HDC DC() const { return dib_.DC(); }
-
- private:
-  TvxDib dib_;
-};
-
-}  // namespace
 
 TvxDib::TvxDib(int width, int height) : width_(width), height_(height) {
   if (width <= 0 || height <= 0) return;
@@ -59,21 +45,6 @@ void TvxDib::Store(TvxPixmap& to, int x, int y) const {
   const int w = std::min(width_, to.Width() - x), h = std::min(height_, to.Height() - y);
   for (int j = 0; j < h && x >= 0 && y >= 0; ++j)
     std::memcpy(to.Row(y + j) + x, bits_ + static_cast<size_t>(j) * width_, sizeof(Pixel) * std::max(w, 0));
-}
-
-void InstallDibPixelStorage() {
-  SetPixelStorageFactory([](int w, int h) -> std::unique_ptr<PixelStorage> {
-    auto s = std::make_unique<DibStorage>(w, h);
-    if (!s->Valid()) return nullptr;  // the heap instead
-    return s;
-  });
-}
-
-HDC PixmapDC(const TvxPixmap& picture) {
-  auto* s = dynamic_cast<DibStorage*>(picture.Storage());
-  if (!s) return nullptr;
-  GdiFlush();
-  return s->DC();
 }
 
 void DrawTextOn(TvxPixmap& picture, const RECT& rect, const wchar_t* text, int length, HFONT font,

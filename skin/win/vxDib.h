@@ -5,14 +5,9 @@
 #include <windows.h>
 
 #include "vxPixmap.h"
+#include "vxPixmapDib.h"  // the pictures' storage, shared with the toolkit
 
 namespace vx {
-
-// Makes every picture created afterwards live in a DIB section.
-void InstallDibPixelStorage();
-// The memory DC with the picture's DIB section selected, or nullptr when the
-// picture's pixels are on the heap.
-HDC PixmapDC(const TvxPixmap& picture);
 
 // A top-down 32-bit DIB section with its own memory DC.
 class TvxDib {

@@ -3,7 +3,9 @@
 
 The test copy of the program (podreel_e2e) has every host on 127.0.0.1 at a
 fixed port. This script serves that port, starts the program, and checks:
-the main window's client area is 877 x 679 and centred; the first category
+the main window's client area is 877 x 679 and centred; the search bar's and
+the category bar's free areas show the skin's panel tile from each panel's
+origin, pixel for pixel on the screen; the first category
 page ("/") is requested without any click; clicking the other six category
 buttons (by screen position, with xdotool) requests their pages in order;
 then a search: a keyword typed into the keyword box and the search button
@@ -42,6 +44,12 @@ OK_BUTTON = (224, 248, 73, 25)
 # Blanks inside, and the characters that would break a query.
 KEYWORD = " c++ & 50% off"
 SAFE = set(b"ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789!$'()*-.@_")
+
+# The panels' free areas (client rectangles, panel origin) and the panel
+# record's client piece: 55 x 48 pixels at (143,6) of the skin's controls.bmp.
+PANEL_AREAS = [((0, 0, 232, 49), (0, 0)), ((617, 0, 877, 49), (0, 0)),
+               ((0, 49 + 7 * BUTTON_HEIGHT, 97, 679), (0, 49))]
+PANEL_TILE = (143, 6, 55, 48)
 
 requests = []
 arrived = threading.Condition()
@@ -152,6 +160,45 @@ def tab_captions(wine, window_exe):
     return lines[1:] if lines and lines[0].startswith("tabs ") else None
 
 
+def read_bmp(path):
+    """A 24-bit bottom-up bitmap file as rows of (r, g, b)."""
+    with open(path, "rb") as f:
+        data = f.read()
+    offset = int.from_bytes(data[10:14], "little")
+    w, h = int.from_bytes(data[18:22], "little", signed=True), int.from_bytes(data[22:26], "little", signed=True)
+    if int.from_bytes(data[28:30], "little") != 24 or h <= 0:
+        raise ValueError("expected a 24-bit bottom-up bitmap: " + path)
+    stride = (w * 3 + 3) & ~3
+    rows = []
+    for y in range(h):
+        row = data[offset + (h - 1 - y) * stride:]
+        rows.append([(row[3 * x + 2], row[3 * x + 1], row[3 * x]) for x in range(w)])
+    return rows
+
+
+def screen_area(x, y, w, h):
+    """The screen's pixels in a rectangle, as rows of (r, g, b)."""
+    raw = subprocess.run(["import", "-window", "root", "-crop", "%dx%d+%d+%d" % (w, h, x, y), "-depth", "8",
+                          "rgb:-"], capture_output=True, check=True, timeout=60).stdout
+    return [[tuple(raw[3 * (j * w + i):3 * (j * w + i) + 3]) for i in range(w)] for j in range(h)]
+
+
+def check_panels(origin):
+    """Every free pixel of the panels is the panel tile, placed from the panel's origin."""
+    picture = read_bmp(os.path.join(os.environ["KINOPOD_SKIN_DIR"], "controls.bmp"))
+    tx, ty, tw, th = PANEL_TILE
+    for (left, top, right, bottom), (px, py) in PANEL_AREAS:
+        shot = screen_area(origin[0] + left, origin[1] + top, right - left, bottom - top)
+        for j, row in enumerate(shot):
+            for i, pixel in enumerate(row):
+                x, y = left + i - px, top + j - py
+                want = picture[ty + y % th][tx + x % tw]
+                if pixel != want:
+                    return "panel pixel (%d,%d) of the client area is %s, the skin's tile has %s" % (
+                        left + i, top + j, pixel, want)
+    return None
+
+
 def fail(message, program=None):
     print("FAIL:", message, "| requests seen:", requests, flush=True)
     if program and program.poll() is None:
@@ -184,6 +231,15 @@ def main():
         fail("client area is %dx%d" % (cw, ch), program)
     if abs((wl + wr) - screen_w) > 1 or abs((wt + wb) - screen_h) > 1:
         fail("window %s is not centred on the %dx%d screen" % (f[4:8], screen_w, screen_h), program)
+
+    # The first paint may still be on its way: look until the panels match.
+    deadline, problem = time.monotonic() + 20, "not checked"
+    while problem and time.monotonic() < deadline:
+        problem = check_panels((cx, cy))
+        if problem:
+            time.sleep(0.5)
+    if problem:
+        fail(problem, program)
 
     for n, (top, path) in enumerate(BUTTONS, start=2):
         x = cx + BUTTON_WIDTH // 2

@@ -124,6 +124,19 @@ expect_render toolbutton 60 10 "at 60x26 (sizing mode 2)"
 expect_render edit 121 30 "at 121x21 (sizing mode 2)"
 expect_render panel 300 200 "at 300x200 (sizing mode 1)"
 "$skinpack" render "$skin" tab 100 100 "$out/tab.bmp" 2>/dev/null && fail "a tab record rendered as a custom control"
+# The looks of a record: the button's hot, pressed and disabled images are
+# its own pictures; a look the record lacks falls back (the focused button
+# shows the hot image); an unknown look is a usage error (exit 2).
+for state in normal hot down disabled focused; do
+  "$skinpack" render "$skin" button 97 22 "$out/button-$state.bmp" --state "$state" >/dev/null ||
+    fail "render button --state $state failed"
+done
+cmp -s "$out/button-normal.bmp" "$out/button-hot.bmp" && fail "the hot button looks like the normal one"
+cmp -s "$out/button-hot.bmp" "$out/button-down.bmp" && fail "the pressed button looks like the hot one"
+cmp -s "$out/button-normal.bmp" "$out/button-disabled.bmp" && fail "the disabled button looks like the normal one"
+cmp -s "$out/button-hot.bmp" "$out/button-focused.bmp" || fail "the focused button is not drawn with the hot image"
+"$skinpack" render "$skin" button 97 22 "$out/bogus.bmp" --state pressed 2>/dev/null
+[ $? = 2 ] || fail "an unknown --state was not refused as a usage error"
 "$skinpack" render "$skin" button 0 10 "$out/zero.bmp" 2>/dev/null && fail "a zero width rendered"
 
 if [ "$failures" = 0 ]; then

@@ -20,6 +20,7 @@
 #include "tkComponent.h"
 #include "tkTypes.h"
 #include "vxPixmap.h"
+#include "vxPixmapDib.h"
 
 namespace tk {
 
@@ -178,14 +179,11 @@ class TCanvas : public TObject {
   HBRUSH selBrush_ = nullptr;
 };
 
-// Installs the DIB-section storage for every vx::TvxPixmap made from now on
-// (idempotent). The application does it at start; TBitmap makes sure of it.
-void InstallDibPixelStorage();
-// The DIB section behind a picture, or null when its pixels are not in one.
-HBITMAP PixmapBitmapHandle(const vx::TvxPixmap& pixmap);
-// A memory DC with the picture's DIB section selected (made on first use,
-// kept with the storage), or null.
-HDC PixmapDC(const vx::TvxPixmap& pixmap);
+// The pictures' DIB-section storage, shared with the skin engine: the
+// application installs it at start, and TBitmap makes sure of it.
+using vx::InstallDibPixelStorage;
+using vx::PixmapBitmapHandle;
+using vx::PixmapDC;
 
 class TBitmap : public TObject {
  public:

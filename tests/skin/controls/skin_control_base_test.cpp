@@ -312,3 +312,31 @@ TEST_F(SkinControlBaseTest, TheSkinDataGoingAwayLeavesTheDefaultLook) {
 }
 
 }  // namespace
+
+namespace {
+
+// The toolkit's bitmaps and the skin engine's pictures share one storage: a
+// picture made by either can be drawn on by GDI through the other's calls,
+// and what GDI draws is what the pixel code reads.
+TEST_F(SkinControlBaseTest, ToolkitAndSkinPicturesShareOneDrawableStorage) {
+  vx::InstallDibPixelStorage();
+  tk::InstallDibPixelStorage();
+  tk::TBitmap bitmap(12, 12);
+  bitmap.Pixmap().Set(3, 4, vx::MakePixel(200, 10, 20));
+  HDC skinSide = vx::PixmapDC(bitmap.Pixmap());
+  ASSERT_NE(skinSide, nullptr);
+  EXPECT_EQ(GetPixel(skinSide, 3, 4), RGB(200, 10, 20));
+
+  vx::TvxPixmap picture(12, 12);
+  HDC toolkitSide = tk::PixmapDC(picture);
+  ASSERT_NE(toolkitSide, nullptr);
+  RECT r{2, 2, 6, 6};
+  HBRUSH brush = CreateSolidBrush(RGB(1, 2, 250));
+  FillRect(toolkitSide, &r, brush);
+  DeleteObject(brush);
+  GdiFlush();
+  EXPECT_EQ(Opaque(picture.At(5, 5)), vx::MakePixel(1, 2, 250));
+  EXPECT_EQ(Opaque(picture.At(6, 6)), 0u);
+}
+
+}  // namespace
