@@ -116,6 +116,7 @@ class TvxSkinCustomControl : public TvxSkinControl {
  protected:
   const TvxPixmap* Picture() const;
   const TvxPixmap* MaskPicture() const;
+  void CreateHandleDone() override { UpdateSkinRegion(); }
   void Paint() override;
   void DrawDefaultImage(tk::TBitmap& bitmap) override;
   void DrawSkinImage(tk::TBitmap& bitmap) override;

@@ -306,8 +306,9 @@ void TvxSkinPageControl::WndProc(tk::TMessage& m) {
       m.Result = 1;
       return;
     case WM_SKIN_CHANGED:
-      ApplySkin();
-      break;
+      // Only the skin it is bound to; the announcement is not for the platform.
+      if (SkinMessageFrom(m.WParam, SkinData())) ApplySkin();
+      return;
     case WM_MOUSELEAVE:
       if (showCloseButtons_) ClearHover();
       break;

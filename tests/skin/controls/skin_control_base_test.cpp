@@ -14,6 +14,8 @@
 #include "tkForms.h"
 #include "vxBmpCodec.h"
 #include "vxByteStream.h"
+#include "vxSkinContainer.h"
+#include "vxSkinZlib.h"
 #include "vxSkinCtrls.h"
 #include "win_support.h"
 
@@ -337,6 +339,56 @@ TEST_F(SkinControlBaseTest, ToolkitAndSkinPicturesShareOneDrawableStorage) {
   GdiFlush();
   EXPECT_EQ(Opaque(picture.At(5, 5)), vx::MakePixel(1, 2, 250));
   EXPECT_EQ(Opaque(picture.At(6, 6)), 0u);
+}
+
+}  // namespace
+
+namespace {
+
+// A skin of one 10 x 10 fixed-size control whose mask (picture 1, black is
+// inside) keeps its left half, or, with `masked` false, the same control
+// without a mask.
+vx::TvxCompressedStoredSkin MaskedSkin(bool masked) {
+  vx::TvxPixmap face(10, 10, vx::MakePixel(90, 160, 40)), mask(10, 10, vx::MakePixel(255, 255, 255));
+  for (int y = 0; y < 10; ++y)
+    for (int x = 0; x < 5; ++x) mask.Set(x, y, vx::MakePixel(0, 0, 0));
+  std::string d =
+      "[VERSION]\r\nskinname=Masked\r\n[PICTURES]\r\npicture=main.bmp\r\ninactivepicture=\r\nmask=\r\n"
+      "activepicturescount=2\r\n0=face.bmp\r\n1=mask.bmp\r\n[SKINOBJECTS]\r\ncount=0\r\n"
+      "[SKINCONTROLS]\r\ncount=1\r\n0=masked:panel\r\n[masked]\r\npictureindex=0\r\nskinrect=0,0,10,10\r\n";
+  d += masked ? "maskpictureindex=1\r\n" : "maskpictureindex=-1\r\n";
+  vx::TvxSkinContainerParts parts;
+  parts.main = vx::EncodeBmp(face, 24);
+  parts.pictures = {vx::EncodeBmp(face, 24), vx::EncodeBmp(mask, 24)};
+  parts.definitionLines = vx::SplitSkinLines(d);
+  vx::TvxCompressedStoredSkin stored;
+  stored.SetCompressedData(vx::DeflateSkin(vx::WriteSkinContainer(parts)));
+  return stored;
+}
+
+TEST_F(SkinControlBaseTest, AMaskGivesTheWindowItsRegionAndTakingItAwayRemovesIt) {
+  auto* control = new RecordControl(form, "masked");
+  control->SetParent(form);
+  form->Show();
+  const vx::TvxCompressedStoredSkin withMask = MaskedSkin(true), withoutMask = MaskedSkin(false);
+  skin->LoadCompressedStoredSkin(withMask);
+  control->SetSkinData(skin);
+  ASSERT_GE(control->RecordIndex(), 0);
+  EXPECT_EQ(control->Width(), 10) << "a fixed-size record";
+  HRGN probe = CreateRectRgn(0, 0, 0, 0);
+  ASSERT_NE(GetWindowRgn(control->Handle(), probe), ERROR) << "the window has a region";
+  RECT box;
+  GetRgnBox(probe, &box);
+  EXPECT_EQ(box.left, 0);
+  EXPECT_EQ(box.right, 5) << "the mask's black half";
+  EXPECT_EQ(box.bottom, 10);
+
+  // The region survives a new window, and a skin without the mask takes it away.
+  control->RecreateWnd();
+  EXPECT_NE(GetWindowRgn(control->Handle(), probe), ERROR);
+  skin->LoadCompressedStoredSkin(withoutMask);
+  EXPECT_EQ(GetWindowRgn(control->Handle(), probe), ERROR);
+  DeleteObject(probe);
 }
 
 }  // namespace
