@@ -193,10 +193,8 @@ TvxSkinButton::TvxSkinButton(tk::TComponent* owner)
   SetBounds(0, 0, 75, 25);
 }
 
-TvxSkinButton::~TvxSkinButton() {
-  *alive_ = false;
-  RemoveKeyHook();
-}
+// The form's key hook is not touched here (see InstallKeyHook).
+TvxSkinButton::~TvxSkinButton() { *alive_ = false; }
 
 const TvxDataSkinButtonControl* TvxSkinButton::ButtonRecord() const { return AsButtonRecord(Record()); }
 
@@ -220,7 +218,10 @@ void TvxSkinButton::SetDefault(bool v) {
 
 void TvxSkinButton::SetParent(tk::TWinControl* parent) {
   TvxSkinCustomControl::SetParent(parent);
-  InstallKeyHook();
+  // Taken out of a parent, the button keeps its hook: the form may be half
+  // destroyed (its children leave it last), and it tells the button when it
+  // goes. Put into a parent, the hook follows to that form.
+  if (parent) InstallKeyHook();
 }
 
 void TvxSkinButton::InstallKeyHook() {
@@ -230,11 +231,22 @@ void TvxSkinButton::InstallKeyHook() {
   if (!form) return;
   keyForm_ = form;
   keyForm_->FreeNotification(this);
-  keyHook_ = keyForm_->AddShortCutHook([this](tk::TMessage& m, bool& handled) {
+  // A freed button leaves its hook behind and the hook takes itself out at
+  // the next key: the button's destructor may run while its form is half
+  // destroyed (a form whose constructor threw frees its children last), when
+  // the form's hook list is gone.
+  auto token = std::make_shared<tk::THookToken>(0);
+  const std::weak_ptr<bool> alive = alive_;
+  *token = form->AddShortCutHook([this, alive, token, form](tk::TMessage& m, bool& handled) {
+    if (alive.expired()) {
+      form->RemoveShortCutHook(*token);
+      return;
+    }
     if (handled || !DialogKey(m)) return;
     handled = true;
     ButtonClick();  // last: the handler may free the button
   });
+  keyHook_ = *token;
 }
 
 void TvxSkinButton::RemoveKeyHook() {
@@ -583,10 +595,7 @@ TvxSkinSpeedButton::TvxSkinSpeedButton(tk::TComponent* owner)
   SetBounds(0, 0, 25, 25);
 }
 
-TvxSkinSpeedButton::~TvxSkinSpeedButton() {
-  *alive_ = false;
-  RemoveKeyHook();
-}
+TvxSkinSpeedButton::~TvxSkinSpeedButton() { *alive_ = false; }
 
 void TvxSkinSpeedButton::SetShowCaption(bool show) {
   if (show == showCaption_) return;
@@ -613,7 +622,10 @@ void TvxSkinSpeedButton::SetFlat(bool v) {
 
 void TvxSkinSpeedButton::SetParent(tk::TWinControl* parent) {
   TvxGraphicSkinCustomControl::SetParent(parent);
-  InstallKeyHook();
+  // Taken out of a parent, the button keeps its hook: the form may be half
+  // destroyed (its children leave it last), and it tells the button when it
+  // goes. Put into a parent, the hook follows to that form.
+  if (parent) InstallKeyHook();
 }
 
 void TvxSkinSpeedButton::InstallKeyHook() {
@@ -623,11 +635,22 @@ void TvxSkinSpeedButton::InstallKeyHook() {
   if (!form) return;
   keyForm_ = form;
   keyForm_->FreeNotification(this);
-  keyHook_ = keyForm_->AddShortCutHook([this](tk::TMessage& m, bool& handled) {
+  // A freed button leaves its hook behind and the hook takes itself out at
+  // the next key: the button's destructor may run while its form is half
+  // destroyed (a form whose constructor threw frees its children last), when
+  // the form's hook list is gone.
+  auto token = std::make_shared<tk::THookToken>(0);
+  const std::weak_ptr<bool> alive = alive_;
+  *token = form->AddShortCutHook([this, alive, token, form](tk::TMessage& m, bool& handled) {
+    if (alive.expired()) {
+      form->RemoveShortCutHook(*token);
+      return;
+    }
     if (handled || !DialogKey(m)) return;
     handled = true;
     ButtonClick();  // last: the handler may free the button
   });
+  keyHook_ = *token;
 }
 
 void TvxSkinSpeedButton::RemoveKeyHook() {

@@ -28,9 +28,14 @@ import time
 
 TITLE = "Kinopod 1.00.01"
 CLIENT = (877, 679)
-# Category buttons below the first: design top within the category bar, path.
-BUTTONS = [(33, "/new/"), (66, "/paihang/"), (99, "/movie/"), (132, "/tv/"), (165, "/dm/"), (198, "/zy/")]
-SEARCH_BAR_HEIGHT, BUTTON_WIDTH, BUTTON_HEIGHT = 49, 97, 33
+# The skin's "button" record fixes the category buttons' height: stacked from
+# the top of the category bar. Buttons below the first: top, path.
+SEARCH_BAR_HEIGHT, BUTTON_WIDTH, BUTTON_HEIGHT = 49, 97, 22
+BUTTONS = [(BUTTON_HEIGHT * k, p) for k, p in
+           enumerate(["/new/", "/paihang/", "/movie/", "/tv/", "/dm/", "/zy/"], start=1)]
+# The caption's box inside a category button (glyphs differ between Wine's
+# fonts and Windows'); every pixel outside it is the skin's.
+CAPTION_BOX = (12, 2, 85, 20)
 CATEGORY_PATHS = {"/"} | {p for _, p in BUTTONS}
 
 # The search bar (design rectangles in the main window's client area) and the
@@ -199,6 +204,74 @@ def check_panels(origin):
     return None
 
 
+def skinpack_render(state):
+    """`skinpack render` of the button record at the category buttons' size."""
+    out = os.path.join(os.environ.get("TMPDIR", "/tmp"), "kinopod-e2e-button-%d-%s.bmp" % (os.getpid(), state))
+    subprocess.run([os.environ["KINOPOD_SKINPACK"], "render", os.environ["KINOPOD_PROGRAM_SKIN"], "button",
+                    str(BUTTON_WIDTH), str(BUTTON_HEIGHT), out, "--state", state],
+                   check=True, capture_output=True, timeout=60)
+    try:
+        return read_bmp(out)
+    finally:
+        os.remove(out)
+
+
+def button_problem(origin, top, want):
+    """None when the button at `top` of the category bar shows `want` outside its caption box."""
+    shot = screen_area(origin[0], origin[1] + SEARCH_BAR_HEIGHT + top, BUTTON_WIDTH, BUTTON_HEIGHT)
+    if len(want) != BUTTON_HEIGHT or len(want[0]) != BUTTON_WIDTH:
+        return "skinpack rendered %dx%d" % (len(want[0]), len(want))
+    l, t, r, b = CAPTION_BOX
+    for y in range(BUTTON_HEIGHT):
+        for x in range(BUTTON_WIDTH):
+            if l <= x < r and t <= y < b:
+                continue
+            if shot[y][x] != want[y][x]:
+                return "button pixel (%d,%d) is %s, skinpack renders %s" % (x, y, shot[y][x], want[y][x])
+    return None
+
+
+def wait_for_look(origin, top, state, program):
+    want = skinpack_render(state)
+    deadline, problem = time.monotonic() + 10, "not checked"
+    while problem and time.monotonic() < deadline:
+        problem = button_problem(origin, top, want)
+        if problem:
+            time.sleep(0.2)
+    if problem:
+        fail("%s look of the category button at %d: %s" % (state, top, problem), program)
+
+
+def check_category_button(origin, program):
+    """Looks of one button against skinpack, a press dragged off, and Tab + Space."""
+    xdo = lambda *a: subprocess.run(["xdotool"] + [str(v) for v in a], check=True, timeout=30)
+    top = BUTTON_HEIGHT  # "/new/", tab order 0; the last clicked button has the focus
+    away = (origin[0] + 400, origin[1] + 400)  # the page area
+    inside = (origin[0] + BUTTON_WIDTH // 2, origin[1] + SEARCH_BAR_HEIGHT + top + BUTTON_HEIGHT // 2)
+    xdo("mousemove", "--sync", *away)
+    wait_for_look(origin, top, "normal", program)
+    xdo("mousemove", "--sync", *inside)
+    wait_for_look(origin, top, "hot", program)
+    before = len(category_requests())
+    xdo("mousedown", 1)
+    wait_for_look(origin, top, "down", program)
+    xdo("mousemove", "--sync", *away)
+    xdo("mouseup", 1)
+    # An absent request cannot be polled for: give a wrong one time to arrive.
+    got = wait_for(before + 1, 3)
+    if len(got) != before:
+        fail("pressing, dragging off and releasing requested %s" % got[before:], program)
+    print("ok: button looks and press-drag-off", flush=True)
+    # The press gave the button the focus; Tab goes on to tab order 1, the
+    # first button ("/"), and Space clicks it on key up.
+    xdo("key", "Tab")
+    xdo("key", "space")
+    got = wait_for(before + 1, 30)
+    if got[before:] != ["/"]:
+        fail("Tab and Space requested %s, expected ['/']" % got[before:], program)
+    print("ok: Tab and Space", flush=True)
+
+
 def fail(message, program=None):
     print("FAIL:", message, "| requests seen:", requests, flush=True)
     if program and program.poll() is None:
@@ -252,6 +325,8 @@ def main():
             fail("no request for %s after clicking its button" % path, program)
         if got[n - 1] != path:
             fail("expected %s as request %d, got %s" % (path, n, got), program)
+
+    check_category_button((cx, cy), program)
 
     search(wine, window_exe, program, port, labels, (cx, cy))
 

@@ -145,7 +145,7 @@ TEST_F(SkinButtonTest, OnlyAReleaseOverTheButtonClicksIt) {
   int mouseUps = 0;
   s->OnMouseUp = [&](tk::TObject*, tk::TMouseButton, tk::TShiftState, int, int) {
     ++mouseUps;
-    EXPECT_TRUE(clicked.empty()) << "OnMouseUp comes before the click";
+    EXPECT_EQ(clicked.size(), 1u) << "the push button's click only: OnMouseUp comes before any click";
   };
   form->Show();
   HWND h = b->Handle();
@@ -293,6 +293,9 @@ TEST_F(SkinButtonTest, AClickHandlerMayFreeItsOwnButton) {
   Key(h, WM_KEYDOWN, VK_SPACE);
   Key(h, WM_KEYUP, VK_SPACE, 0xC0000000);
   EXPECT_FALSE(IsWindow(h));
+  // The freed buttons' key hooks on the form are dead: keys reach nothing.
+  Key(form->Handle(), WM_KEYDOWN, VK_RETURN);
+  Key(form->Handle(), WM_SYSKEYDOWN, 'G', 1 << 29);
 
   auto* r = NewButton(10, 10);
   r->SetRepeatMode(true);
