@@ -315,6 +315,101 @@ TEST_F(SkinButtonTest, AClickHandlerMayFreeItsOwnButton) {
   Pump(50);
 }
 
+TEST_F(SkinButtonTest, WithEffectsOnTheButtonMorphsToItsHotPictureAndBack) {
+  skin->EnableSkinEffects = true;  // the "button" record asks for morphing
+  auto* b = NewButton(10, 10);
+  auto* other = NewButton(10, 100);
+  form->Show();
+  other->SetFocus();
+  HWND h = b->Handle();
+  SendMessageW(h, WM_MOUSEMOVE, 0, At(5, 5));
+  EXPECT_TRUE(b->States().MorphRunning());
+  EXPECT_LT(b->States().MorphFactor(), 1.0) << "the first step waits for its tick";
+  ASSERT_TRUE(PumpUntil([&] { return !b->States().MorphRunning(); }, 3000));
+  EXPECT_DOUBLE_EQ(b->States().MorphFactor(), 1.0);
+  EXPECT_EQ(Differences(Capture(b), Expected("button", vx::TvxControlState::hot, 97, 22)), 0);
+  Mouse(WM_MOUSEMOVE, 300, 300);
+  ASSERT_TRUE(PumpUntil([&] { return !b->States().MorphRunning(); }, 3000));
+  EXPECT_DOUBLE_EQ(b->States().MorphFactor(), 0.0);
+  EXPECT_EQ(Differences(Capture(b), Expected("button", vx::TvxControlState::normal, 97, 22)), 0);
+}
+
+TEST_F(SkinButtonTest, AGlowFrameShowsInALayeredWindowWhileThePointerIsOver) {
+  // The program's skin has no glow picture: lend the record the smallest
+  // picture of the skin (shown whole, without a mask).
+  size_t smallest = 0;
+  for (size_t i = 1; i < skin->PictureList.size(); ++i)
+    if (skin->PictureList[i].Width() * skin->PictureList[i].Height() <
+        skin->PictureList[smallest].Width() * skin->PictureList[smallest].Height())
+      smallest = i;
+  auto* rec = dynamic_cast<vx::TvxDataSkinButtonControl*>(skin->ControlRecord(skin->GetControlIndex("button")));
+  ASSERT_NE(rec, nullptr);
+  rec->glowlayerpictureindex = static_cast<int32_t>(smallest);
+  rec->glowlayershowoffsetx = rec->glowlayershowoffsety = 3;
+  skin->ShowButtonGlowFrames = false;
+  auto* b = NewButton(10, 10);
+  form->Show();
+  HWND h = b->Handle();
+  SendMessageW(h, WM_MOUSEMOVE, 0, At(5, 5));
+  Pump(100);
+  EXPECT_EQ(b->GlowWindow(), nullptr) << "glow frames are off in the skin data";
+
+  b->AlwaysShowLayeredFrame = true;
+  Mouse(WM_MOUSEMOVE, 300, 300);
+  SendMessageW(h, WM_MOUSEMOVE, 0, At(5, 5));
+  ASSERT_TRUE(PumpUntil([&] { return b->GlowWindow() && IsWindowVisible(b->GlowWindow()); }));
+  HWND glow = b->GlowWindow();
+  EXPECT_TRUE(GetWindowLongPtrW(glow, GWL_EXSTYLE) & WS_EX_LAYERED);
+  RECT r;
+  GetWindowRect(glow, &r);
+  const tk::TPoint at = b->ClientToScreen({0, 0});
+  EXPECT_EQ(r.left, at.X - 3);
+  EXPECT_EQ(r.top, at.Y - 3);
+  // The record resizes across only: the picture is widened by the button's
+  // extra width.
+  EXPECT_EQ(r.right - r.left, skin->PictureList[smallest].Width() + 97 - 78);
+  Mouse(WM_MOUSEMOVE, 300, 300);
+  EXPECT_TRUE(PumpUntil([&] { return b->GlowWindow() == nullptr; }));
+  EXPECT_FALSE(IsWindow(glow));
+}
+
+TEST_F(SkinButtonTest, WithoutARecordTheButtonsDrawTheirPlainLooks) {
+  auto* b = NewButton(10, 10);
+  b->SetSkinDataName("nosuchbutton");
+  b->SetBounds(10, 10, 80, 30);
+  auto* s = NewSpeedButton(200, 10);
+  s->SetSkinDataName("nosuchbutton");
+  s->SetBounds(200, 10, 60, 30);
+  auto* other = NewButton(10, 100);
+  form->Show();
+  other->SetFocus();
+  EXPECT_EQ(b->Height(), 30) << "no record: the size stays";
+  const vx::Pixel shadow = vx::PixelFromColor(GetSysColor(COLOR_BTNSHADOW));
+  const vx::Pixel face = vx::PixelFromColor(GetSysColor(COLOR_BTNFACE));
+  vx::TvxPixmap shot = Capture(b);
+  EXPECT_EQ(shot.At(0, 0) & 0xFFFFFF, shadow);
+  EXPECT_EQ(shot.At(40, 3) & 0xFFFFFF, face);
+  SendMessageW(b->Handle(), WM_MOUSEMOVE, 0, At(5, 5));
+  shot = Capture(b);
+  EXPECT_EQ(shot.At(0, 0) & 0xFFFFFF, vx::PixelFromColor(0x800000));
+  EXPECT_EQ(shot.At(40, 3) & 0xFFFFFF, vx::PixelFromColor(0xD2BDB6));
+  SendMessageW(b->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, At(5, 5));
+  EXPECT_EQ(Capture(b).At(40, 3) & 0xFFFFFF, vx::PixelFromColor(0xB59285));
+  SendMessageW(b->Handle(), WM_LBUTTONUP, 0, At(5, 5));
+
+  EXPECT_EQ(CaptureGraphic(s).At(30, 3) & 0xFFFFFF, face);
+  Mouse(WM_MOUSEMOVE, 210, 20);
+  EXPECT_EQ(CaptureGraphic(s).At(30, 3) & 0xFFFFFF, vx::PixelFromColor(0xD2BDB6));
+  Mouse(WM_MOUSEMOVE, 300, 300);
+  // Toggling the caption switches between the two widths given for it.
+  s->WidthWithCaption = 80;
+  s->WidthWithoutCaption = 30;
+  s->SetShowCaption(false);
+  EXPECT_EQ(s->Width(), 30);
+  s->SetShowCaption(true);
+  EXPECT_EQ(s->Width(), 80);
+}
+
 TEST_F(SkinButtonTest, HoverAndPressCyclesLeaveNoHandlesBehind) {
   auto* b = NewButton(10, 10, L"\u70ed\u95e8\u63a8\u8350");
   auto* s = NewSpeedButton(200, 10, L"\u641c \u7d22");
