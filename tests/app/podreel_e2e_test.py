@@ -36,6 +36,10 @@ BUTTONS = [(BUTTON_HEIGHT * k, p) for k, p in
 # The caption's box inside a category button (glyphs differ between Wine's
 # fonts and Windows'); every pixel outside it is the skin's.
 CAPTION_BOX = (12, 2, 85, 20)
+# The "toolbutton" record fixes the speed buttons' height; the search
+# button's caption box.
+TOOL_BUTTON_HEIGHT = 26
+SEARCH_CAPTION_BOX = (8, 2, 65, 24)
 CATEGORY_PATHS = {"/"} | {p for _, p in BUTTONS}
 
 # The search bar (design rectangles in the main window's client area) and the
@@ -204,11 +208,11 @@ def check_panels(origin):
     return None
 
 
-def skinpack_render(state):
-    """`skinpack render` of the button record at the category buttons' size."""
-    out = os.path.join(os.environ.get("TMPDIR", "/tmp"), "kinopod-e2e-button-%d-%s.bmp" % (os.getpid(), state))
-    subprocess.run([os.environ["KINOPOD_SKINPACK"], "render", os.environ["KINOPOD_PROGRAM_SKIN"], "button",
-                    str(BUTTON_WIDTH), str(BUTTON_HEIGHT), out, "--state", state],
+def skinpack_render(record, w, h, state):
+    """`skinpack render` of a control record at a size."""
+    out = os.path.join(os.environ.get("TMPDIR", "/tmp"), "kinopod-e2e-%s-%d-%s.bmp" % (record, os.getpid(), state))
+    subprocess.run([os.environ["KINOPOD_SKINPACK"], "render", os.environ["KINOPOD_PROGRAM_SKIN"], record,
+                    str(w), str(h), out, "--state", state],
                    check=True, capture_output=True, timeout=60)
     try:
         return read_bmp(out)
@@ -216,30 +220,48 @@ def skinpack_render(state):
         os.remove(out)
 
 
-def button_problem(origin, top, want):
-    """None when the button at `top` of the category bar shows `want` outside its caption box."""
-    shot = screen_area(origin[0], origin[1] + SEARCH_BAR_HEIGHT + top, BUTTON_WIDTH, BUTTON_HEIGHT)
-    if len(want) != BUTTON_HEIGHT or len(want[0]) != BUTTON_WIDTH:
-        return "skinpack rendered %dx%d" % (len(want[0]), len(want))
-    l, t, r, b = CAPTION_BOX
-    for y in range(BUTTON_HEIGHT):
-        for x in range(BUTTON_WIDTH):
+def button_problem(x0, y0, want, caption_box):
+    """None when the screen at (x0, y0) shows `want` outside the caption box."""
+    h, w = len(want), len(want[0])
+    shot = screen_area(x0, y0, w, h)
+    l, t, r, b = caption_box
+    for y in range(h):
+        for x in range(w):
             if l <= x < r and t <= y < b:
                 continue
             if shot[y][x] != want[y][x]:
-                return "button pixel (%d,%d) is %s, skinpack renders %s" % (x, y, shot[y][x], want[y][x])
+                return "pixel (%d,%d) is %s, skinpack renders %s" % (x, y, shot[y][x], want[y][x])
     return None
 
 
-def wait_for_look(origin, top, state, program):
-    want = skinpack_render(state)
+def wait_for_picture(x0, y0, want, caption_box, what, program):
     deadline, problem = time.monotonic() + 10, "not checked"
     while problem and time.monotonic() < deadline:
-        problem = button_problem(origin, top, want)
+        problem = button_problem(x0, y0, want, caption_box)
         if problem:
             time.sleep(0.2)
     if problem:
-        fail("%s look of the category button at %d: %s" % (state, top, problem), program)
+        fail("%s: %s" % (what, problem), program)
+
+
+def wait_for_look(origin, top, state, program):
+    want = skinpack_render("button", BUTTON_WIDTH, BUTTON_HEIGHT, state)
+    if len(want) != BUTTON_HEIGHT or len(want[0]) != BUTTON_WIDTH:
+        fail("skinpack rendered the button %dx%d" % (len(want[0]), len(want)), program)
+    wait_for_picture(origin[0], origin[1] + SEARCH_BAR_HEIGHT + top, want, CAPTION_BOX,
+                     "%s look of the category button at %d" % (state, top), program)
+
+
+def check_search_button(origin, program):
+    """The search button is 26 high and drawn from the "toolbutton" record."""
+    x, y, w, _ = SEARCH_BUTTON
+    subprocess.run(["xdotool", "mousemove", "--sync", str(origin[0] + 400), str(origin[1] + 400)], check=True,
+                   timeout=30)
+    want = skinpack_render("toolbutton", w, TOOL_BUTTON_HEIGHT, "normal")
+    if len(want) != TOOL_BUTTON_HEIGHT:
+        fail("skinpack rendered the tool button %d high" % len(want), program)
+    wait_for_picture(origin[0] + x, origin[1] + y, want, SEARCH_CAPTION_BOX, "the search button", program)
+    print("ok: search button look", flush=True)
 
 
 def check_category_button(origin, program):
@@ -327,6 +349,7 @@ def main():
             fail("expected %s as request %d, got %s" % (path, n, got), program)
 
     check_category_button((cx, cy), program)
+    check_search_button((cx, cy), program)
 
     search(wine, window_exe, program, port, labels, (cx, cy))
 
