@@ -154,6 +154,13 @@ void TvxButtonStates::LeftUp() {
   }
 }
 
+void TvxButtonStates::CancelPress() {
+  if (!mouseDown_) return;
+  mouseDown_ = false;
+  StopRepeat();
+  if (groupIndex == 0 && down_) SetDown(false);
+}
+
 void TvxButtonStates::SpaceDown() {
   if (kind_ != Kind::push || !canFocused) return;
   StopAnimation();

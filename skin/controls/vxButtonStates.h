@@ -99,6 +99,9 @@ class TvxButtonStates {
   // The pointer's place at release is what MouseIn says (the window keeps it
   // up to date while the button is held).
   void LeftUp();
+  // The press ended without a release (another window took the mouse): up
+  // again without a click.
+  void CancelPress();
   void SpaceDown();
   void SpaceUp();
   void EnterKey();

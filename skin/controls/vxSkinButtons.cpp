@@ -439,7 +439,9 @@ void TvxSkinButton::WndProc(tk::TMessage& m) {
       const int x = GET_X_LPARAM(m.LParam), y = GET_Y_LPARAM(m.LParam);
       TrackPointer(x, y);
       ControlState &= ~(tk::csClicked | tk::csLButtonDown);
+      releasing_ = true;
       SetMouseCapture(false);
+      releasing_ = false;
       const std::weak_ptr<bool> alive = alive_;
       states_.LeftUp();
       // The click handler may have freed or hidden the button.
@@ -465,6 +467,12 @@ void TvxSkinButton::WndProc(tk::TMessage& m) {
       break;
     case WM_GETDLGCODE:
       m.Result = DLGC_BUTTON;
+      return;
+    case WM_CAPTURECHANGED:
+      TvxSkinCustomControl::WndProc(m);
+      // Another window took the mouse mid-press (a message box from
+      // OnMouseDown): no release will come, so the button goes up unclicked.
+      if (!releasing_ && reinterpret_cast<HWND>(m.LParam) != Handle()) states_.CancelPress();
       return;
     case WM_COMMAND:
       if (clicksDisabled_) return;

@@ -136,6 +136,7 @@ class TvxSkinButton : public TvxSkinCustomControl, public TvxButtonLooks, privat
   const TvxDataSkinButtonControl* ButtonRecord() const;
   bool showFocus_ = false;
   bool clicksDisabled_ = false;
+  bool releasing_ = false;  // the button gives the mouse back itself
   tk::TCustomForm* keyForm_ = nullptr;
   tk::THookToken keyHook_ = 0;
   std::unique_ptr<class TvxLayerManager> glow_;

@@ -84,6 +84,17 @@ TEST(ButtonStates, PressDragOffAndReleaseGivesNoClickAndLeavesTheButtonUp) {
   EXPECT_EQ(b.host.clicks, 0);
   EXPECT_FALSE(b.states.Down());
 
+  // The mouse taken away mid-press: up, no click, no repetition left.
+  b.states.repeatMode = true;
+  b.states.MouseEnter();
+  b.states.LeftDown();
+  b.states.CancelPress();
+  EXPECT_FALSE(b.states.Down());
+  EXPECT_FALSE(b.host.Running(TvxButtonTimer::repeat));
+  b.states.LeftUp();
+  EXPECT_EQ(b.host.clicks, 0);
+  b.states.repeatMode = false;
+
   // Out and back in while held: one click at release.
   b.states.MouseEnter();
   b.states.LeftDown();

@@ -157,6 +157,14 @@ TEST_F(SkinButtonTest, OnlyAReleaseOverTheButtonClicksIt) {
   EXPECT_TRUE(clicked.empty());
   EXPECT_FALSE(b->Down());
   EXPECT_EQ(GetCapture(), nullptr);
+  // Another window taking the mouse mid-press ends the press unclicked.
+  SendMessageW(h, WM_LBUTTONDOWN, MK_LBUTTON, At(5, 5));
+  EXPECT_TRUE(b->Down());
+  SetCapture(form->Handle());
+  EXPECT_FALSE(b->Down());
+  ReleaseCapture();
+  SendMessageW(h, WM_LBUTTONUP, 0, At(5, 5));
+  EXPECT_TRUE(clicked.empty());
   // Off and back on while held: one click.
   SendMessageW(h, WM_MOUSEMOVE, 0, At(5, 5));
   SendMessageW(h, WM_LBUTTONDOWN, MK_LBUTTON, At(5, 5));
