@@ -65,8 +65,11 @@ void UseRecordFont(tk::TCanvas& c, tk::TFont& defaultFont, const TvxDataSkinButt
 void DrawGlyphAndCaption(tk::TCanvas& c, TvxPixmap* pixels, const tk::TRect& area, const std::wstring& caption,
                          TvxButtonLooks& looks, bool active, bool down, bool enabled, bool shift) {
   const int count = std::max(1, looks.NumGlyphs);
-  const bool glyph = pixels && !looks.Glyph.Empty();
-  const int gw = glyph ? looks.Glyph.Width() / count : 0, gh = glyph ? looks.Glyph.Height() : 0;
+  tk::TCustomImageList* list = looks.ImageList();
+  const bool listImage = list && looks.ImageIndex >= 0 && looks.ImageIndex < list->Count();
+  const bool glyph = !listImage && pixels && !looks.Glyph.Empty();
+  const int gw = listImage ? list->Width() : glyph ? looks.Glyph.Width() / count : 0;
+  const int gh = listImage ? list->Height() : glyph ? looks.Glyph.Height() : 0;
   int tw = 0, th = 0;
   const unsigned wrap = DT_EXPANDTABS | DT_WORDBREAK;
   if (!caption.empty()) {
@@ -83,7 +86,9 @@ void DrawGlyphAndCaption(tk::TCanvas& c, TvxPixmap* pixels, const tk::TRect& are
     tk::TRect r{p.text.x, p.text.y, p.text.x + tw + 2, p.text.y + th};
     c.DrawText(caption, r, wrap | DT_VCENTER | DT_CENTER);
   }
-  if (glyph) {
+  if (listImage) {
+    list->Draw(c, p.glyph.x, p.glyph.y, looks.ImageIndex, enabled);
+  } else if (glyph) {
     GdiFlush();
     DrawGlyphFrame(*pixels, p.glyph.x, p.glyph.y, GlyphNumber(count, active, down, enabled), count,
                    looks.Glyph.Pixmap());
@@ -257,8 +262,16 @@ void TvxSkinButton::RemoveKeyHook() {
   keyHook_ = 0;
 }
 
+void TvxSkinButton::SetImageList(tk::TCustomImageList* list) {
+  if (imageList_) imageList_->RemoveFreeNotification(this);
+  imageList_ = list;
+  if (list) list->FreeNotification(this);
+  Invalidate();
+}
+
 void TvxSkinButton::Notification(tk::TComponent* component, tk::TOperation operation) {
   TvxSkinCustomControl::Notification(component, operation);
+  if (operation == tk::TOperation::opRemove && component == imageList_) imageList_ = nullptr;
   if (operation == tk::TOperation::opRemove && component == keyForm_) {
     keyForm_ = nullptr;
     keyHook_ = 0;
@@ -669,8 +682,16 @@ void TvxSkinSpeedButton::RemoveKeyHook() {
   keyHook_ = 0;
 }
 
+void TvxSkinSpeedButton::SetImageList(tk::TCustomImageList* list) {
+  if (imageList_) imageList_->RemoveFreeNotification(this);
+  imageList_ = list;
+  if (list) list->FreeNotification(this);
+  Invalidate();
+}
+
 void TvxSkinSpeedButton::Notification(tk::TComponent* component, tk::TOperation operation) {
   TvxGraphicSkinCustomControl::Notification(component, operation);
+  if (operation == tk::TOperation::opRemove && component == imageList_) imageList_ = nullptr;
   if (operation == tk::TOperation::opRemove && component == keyForm_) {
     keyForm_ = nullptr;
     keyHook_ = 0;

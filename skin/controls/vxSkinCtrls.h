@@ -15,6 +15,7 @@
 #include "tkControls.h"
 #include "tkStdCtrls.h"
 #include "tkForms.h"
+#include "tkImgList.h"
 #include "vxButtonStates.h"
 #include "vxSkinControlBase.h"
 #include "vxSkinDataComponents.h"
@@ -59,6 +60,8 @@ struct TvxButtonLooks {
   TvxButtonLayout Layout = TvxButtonLayout::blGlyphLeft;
   tk::TBitmap Glyph;  // NumGlyphs equal images side by side
   TvxButtonPaintEvent OnPaint;
+  // Its image ImageIndex is drawn instead of Glyph when the index is valid.
+  tk::TCustomImageList* ImageList() const { return imageList_; }
   int Margin() const { return margin_; }
   void SetMargin(int margin) {
     if (margin >= -1) margin_ = margin;
@@ -66,6 +69,7 @@ struct TvxButtonLooks {
 
  protected:
   int margin_ = -1;
+  tk::TCustomImageList* imageList_ = nullptr;
 };
 
 // The windowed, focusable push button of the category bar.
@@ -101,6 +105,7 @@ class TvxSkinButton : public TvxSkinCustomControl, public TvxButtonLooks, privat
   void Click() override { ButtonClick(); }
 
   void SetParent(tk::TWinControl* parent) override;
+  void SetImageList(tk::TCustomImageList* list);
   void FindSkinRecord() override;
   void ApplySkin() override;
   void ReleaseSkin() override;
@@ -173,6 +178,7 @@ class TvxSkinSpeedButton : public TvxGraphicSkinCustomControl, public TvxButtonL
   void Click() override { ButtonClick(); }
 
   void SetParent(tk::TWinControl* parent) override;
+  void SetImageList(tk::TCustomImageList* list);
   void FindSkinRecord() override;
   void ApplySkin() override;
   void FitSkinSize(int& width, int& height) override;

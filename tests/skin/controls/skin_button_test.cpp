@@ -6,6 +6,7 @@
 
 #include "ProgramSkin.h"
 #include "resource_counts.h"
+#include "tkImgList.h"
 #include "tkStdCtrls.h"
 #include "vxSkinCtrls.h"
 #include "win_support.h"
@@ -416,6 +417,28 @@ TEST_F(SkinButtonTest, WithoutARecordTheButtonsDrawTheirPlainLooks) {
   EXPECT_EQ(s->Width(), 30);
   s->SetShowCaption(true);
   EXPECT_EQ(s->Width(), 80);
+}
+
+TEST_F(SkinButtonTest, AnImageListImageIsCentredInTheTextAreaAndForgottenWithTheList) {
+  auto* list = new tk::TImageList(form);
+  list->SetSize(16, 16);
+  tk::TBitmap red(16, 16);
+  red.Canvas().Brush().SetColor(0x0000FF);
+  red.Canvas().FillRect({0, 0, 16, 16});
+  ASSERT_EQ(list->Add(red), 0);
+  auto* b = NewButton(10, 10);
+  b->ImageIndex = 0;
+  b->SetImageList(list);
+  form->Show();
+  // The text area is the record's client rectangle widened to 97: (2,2)-(95,20);
+  // 16 + 1 (spacing) centred across makes x 40, y 3.
+  vx::TvxPixmap shot = Capture(b);
+  EXPECT_EQ(shot.At(40, 3) & 0xFFFFFF, vx::PixelFromColor(0x0000FF));
+  EXPECT_EQ(shot.At(55, 18) & 0xFFFFFF, vx::PixelFromColor(0x0000FF));
+  EXPECT_NE(shot.At(39, 3) & 0xFFFFFF, vx::PixelFromColor(0x0000FF));
+  list->Free();
+  EXPECT_EQ(b->ImageList(), nullptr);
+  EXPECT_EQ(Differences(Capture(b), Expected("button", vx::TvxControlState::normal, 97, 22)), 0);
 }
 
 TEST_F(SkinButtonTest, HoverAndPressCyclesLeaveNoHandlesBehind) {
