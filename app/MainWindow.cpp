@@ -123,6 +123,7 @@ TForm1::TForm1(tk::TComponent* owner) : tk::TForm(owner) {
     categoryButtons[i] = b;
     b->SetName(rows[i].name);
     b->SetParent(categoryBar);
+    // The form data's height; the skin's "button" record fixes it to its own.
     b->SetBounds(0, 33 * i, 97, 33);
     b->SetAlign(tk::alTop);
     b->SetSkinData(skinData);

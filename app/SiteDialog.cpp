@@ -57,6 +57,13 @@ TForm4::TForm4(tk::TComponent* owner) : tk::TForm(owner) {
   okButton->SetSkinData(skin);
   okButton->SetCaption(L"\u786e \u8ba4");  // "确 认"
   okButton->OnClick = [this](tk::TObject* s) { OkClick(s); };
+  // A speed button takes no focus and so no Enter of its own: the dialog
+  // gives Enter to it, as a default button would have it.
+  OnShortCut = [this](tk::TMessage& m, bool& handled) {
+    if (m.Msg != WM_KEYDOWN || m.WParam != VK_RETURN || !okButton->Enabled() || !okButton->Visible()) return;
+    handled = true;
+    okButton->ButtonClick();
+  };
 
   chassis = new vx::TvxChassis(this);
   chassis->SetName("vxChassis1");

@@ -8,67 +8,208 @@
 // the caption.
 #pragma once
 
+#include <functional>
+#include <memory>
 #include <string>
 
 #include "tkControls.h"
 #include "tkStdCtrls.h"
+#include "tkForms.h"
+#include "tkImgList.h"
+#include "vxButtonStates.h"
 #include "vxSkinControlBase.h"
 #include "vxSkinDataComponents.h"
 #include "vxSkinPanel.h"
 
 namespace vx {
 
-// What the two button classes share: the pressed look while the left button
-// is held over them, and the settings of grouped and repeating buttons.
-struct TvxButtonSettings {
+constexpr unsigned VXM_SHOWGLOW = 0x0400 + 400;  // 1424, posted by a button to itself
+constexpr unsigned VXM_HIDEGLOW = 0x0400 + 401;  // 1425
+
+// (Sender, canvas, text area, down, active, var DrawDefault): owner drawing of
+// a button's glyph and caption.
+using TvxButtonPaintEvent =
+    std::function<void(tk::TObject* sender, tk::TCanvas& canvas, const tk::TRect& r, bool down, bool active,
+                       bool& drawDefault)>;
+
+// The three timers of a button on the toolkit's utility window. A tick runs
+// from a copy of its handler, so a click on a tick may free the button.
+class TvxButtonTimers {
+ public:
+  explicit TvxButtonTimers(std::function<void(TvxButtonTimer)> tick) : tick_(std::move(tick)) {}
+  ~TvxButtonTimers();
+  TvxButtonTimers(const TvxButtonTimers&) = delete;
+  TvxButtonTimers& operator=(const TvxButtonTimers&) = delete;
+  void Start(TvxButtonTimer timer, int ms);
+  void Stop(TvxButtonTimer timer);
+  bool Running(TvxButtonTimer timer) const { return ids_[static_cast<int>(timer)] != 0; }
+
+ private:
+  std::function<void(TvxButtonTimer)> tick_;
+  UINT_PTR ids_[3] = {};
+};
+
+// What the push and speed buttons share: the glyph and caption settings and
+// how a state's picture, text and glyph are drawn from a button record.
+struct TvxButtonLooks {
   bool UseSkinSize = true;
   bool UseSkinFontColor = true;
   int ImageIndex = -1;
-  bool RepeatMode = false;
-  int RepeatInterval = 100;
-  bool AllowAllUp = false;
-  bool Down = false;
-  int GroupIndex = 0;
   int NumGlyphs = 1;
   int Spacing = 1;
+  TvxButtonLayout Layout = TvxButtonLayout::blGlyphLeft;
+  tk::TBitmap Glyph;  // NumGlyphs equal images side by side
+  TvxButtonPaintEvent OnPaint;
+  // Its image ImageIndex is drawn instead of Glyph when the index is valid.
+  tk::TCustomImageList* ImageList() const { return imageList_; }
+  int Margin() const { return margin_; }
+  void SetMargin(int margin) {
+    if (margin >= -1) margin_ = margin;
+  }
+
+ protected:
+  int margin_ = -1;
+  tk::TCustomImageList* imageList_ = nullptr;
 };
 
-class TvxSkinButton : public TvxSkinControl, public TvxButtonSettings {
+// The windowed, focusable push button of the category bar.
+class TvxSkinButton : public TvxSkinCustomControl, public TvxButtonLooks, private TvxButtonHost {
  public:
   explicit TvxSkinButton(tk::TComponent* owner);
+  ~TvxSkinButton() override;
+
+  bool Down() const { return states_.Down(); }
+  void SetDown(bool down) { states_.SetDown(down); }
+  int GroupIndex() const { return states_.groupIndex; }
+  // A grouped button does not take the focus.
+  void SetGroupIndex(int index);
+  bool AllowAllUp() const { return states_.allowAllUp; }
+  void SetAllowAllUp(bool v) { states_.allowAllUp = v; }
+  bool CanFocused() const { return states_.canFocused; }
+  void SetCanFocused(bool v);
+  bool Default() const { return states_.isDefault; }
+  void SetDefault(bool v);
+  bool Cancel = false;
+  bool RepeatMode() const { return states_.repeatMode; }
+  void SetRepeatMode(bool v) { states_.repeatMode = v; }
+  int RepeatInterval() const { return states_.RepeatInterval(); }
+  void SetRepeatInterval(int ms) { states_.SetRepeatInterval(ms); }
   bool AlwaysShowLayeredFrame = false;
-  bool CanFocused = true;
+  const TvxButtonStates& States() const { return states_; }
+  // The glow frame's window while one is shown.
+  HWND GlowWindow() const;
+
+  // The click as the button delivers it: the parent form's modal result,
+  // then OnClick. The handler may free the button.
+  virtual void ButtonClick();
+  void Click() override { ButtonClick(); }
+
+  void SetParent(tk::TWinControl* parent) override;
+  void SetImageList(tk::TCustomImageList* list);
+  void FindSkinRecord() override;
+  void ApplySkin() override;
+  void ReleaseSkin() override;
+  void FitSkinSize(int& width, int& height) override;
 
  protected:
+  void CreateHandleDone() override;
   void Paint() override;
-  void MouseDown(tk::TMouseButton button, tk::TShiftState shift, int x, int y) override;
-  void MouseUp(tk::TMouseButton button, tk::TShiftState shift, int x, int y) override;
-  void MouseMove(tk::TShiftState shift, int x, int y) override;
-  bool DoKeyDown(tk::TMessage& m) override;
+  void DrawDefaultImage(tk::TBitmap& bitmap) override;
+  void DrawSkinImage(tk::TBitmap&) override {}
+  virtual void DrawStateImage(tk::TBitmap& bitmap, const PixRect& rect, bool active, bool down);
   void WndProc(tk::TMessage& m) override;
+  void EnabledChanged() override;
+  void TextChanged() override;
+  void Notification(tk::TComponent* component, tk::TOperation operation) override;
 
  private:
-  void SetPressed(bool pressed);
-  bool pressed_ = false;
+  void StartTimer(TvxButtonTimer timer, int ms) override { timers_.Start(timer, ms); }
+  void StopTimer(TvxButtonTimer timer) override { timers_.Stop(timer); }
+  void RepaintButton() override { Invalidate(); }
+  void ClickButton() override { ButtonClick(); }
+  void ReleaseGroup() override;
+  void ShowGlow(bool show) override;
+  void TrackPointer(int x, int y);
+  bool DialogKey(tk::TMessage& msg);
+  void InstallKeyHook();
+  void RemoveKeyHook();
+  void ShowGlowFrame();
+  void HideGlowFrame();
+
+  TvxButtonStates states_;
+  TvxButtonTimers timers_;
+  const TvxDataSkinButtonControl* ButtonRecord() const;
+  bool showFocus_ = false;
+  bool clicksDisabled_ = false;
+  bool releasing_ = false;  // the button gives the mouse back itself
+  tk::TCustomForm* keyForm_ = nullptr;
+  tk::THookToken keyHook_ = 0;
+  std::unique_ptr<class TvxLayerManager> glow_;
+  std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
 };
 
-class TvxSkinSpeedButton : public TvxGraphicSkinControl, public TvxButtonSettings {
+// The window-less tool button of the search bar and the dialog.
+class TvxSkinSpeedButton : public TvxGraphicSkinCustomControl, public TvxButtonLooks, private TvxButtonHost {
  public:
   explicit TvxSkinSpeedButton(tk::TComponent* owner);
-  bool ShowCaption = true;
+  ~TvxSkinSpeedButton() override;
+
+  bool Down() const { return states_.Down(); }
+  void SetDown(bool down) { states_.SetDown(down); }
+  int GroupIndex() const { return states_.groupIndex; }
+  void SetGroupIndex(int index) { states_.groupIndex = index; }
+  bool AllowAllUp() const { return states_.allowAllUp; }
+  void SetAllowAllUp(bool v) { states_.allowAllUp = v; }
+  bool RepeatMode() const { return states_.repeatMode; }
+  void SetRepeatMode(bool v) { states_.repeatMode = v; }
+  int RepeatInterval() const { return states_.RepeatInterval(); }
+  void SetRepeatInterval(int ms) { states_.SetRepeatInterval(ms); }
+  bool ShowCaption() const { return showCaption_; }
+  void SetShowCaption(bool show);
   int WidthWithCaption = 0, WidthWithoutCaption = 0;
-  bool Transparent = false;
-  bool Flat = false;
+  bool Transparent() const { return states_.transparent; }
+  void SetTransparent(bool v);
+  bool Flat() const { return states_.flat; }
+  void SetFlat(bool v);
+  const TvxButtonStates& States() const { return states_; }
+
+  // OnClick; the handler may free the button.
+  virtual void ButtonClick();
+  void Click() override { ButtonClick(); }
+
+  void SetParent(tk::TWinControl* parent) override;
+  void SetImageList(tk::TCustomImageList* list);
+  void FindSkinRecord() override;
+  void ApplySkin() override;
+  void FitSkinSize(int& width, int& height) override;
 
  protected:
   void Paint() override;
-  void MouseDown(tk::TMouseButton button, tk::TShiftState shift, int x, int y) override;
-  void MouseUp(tk::TMouseButton button, tk::TShiftState shift, int x, int y) override;
-  void MouseMove(tk::TShiftState shift, int x, int y) override;
+  void DrawDefaultImage(tk::TBitmap& bitmap) override;
+  virtual void DrawStateImage(tk::TBitmap& bitmap, const PixRect& rect, bool active, bool down);
+  void WndProc(tk::TMessage& m) override;
+  void EnabledChanged() override;
+  void TextChanged() override;
+  void Notification(tk::TComponent* component, tk::TOperation operation) override;
 
  private:
-  void SetPressed(bool pressed);
-  bool pressed_ = false;
+  void StartTimer(TvxButtonTimer timer, int ms) override { timers_.Start(timer, ms); }
+  void StopTimer(TvxButtonTimer timer) override { timers_.Stop(timer); }
+  void RepaintButton() override { Invalidate(); }
+  void ClickButton() override { ButtonClick(); }
+  void ReleaseGroup() override;
+  void TrackPointer(int x, int y);
+  bool DialogKey(tk::TMessage& msg);
+  void InstallKeyHook();
+  void RemoveKeyHook();
+  void PaintTransparent();
+
+  TvxButtonStates states_;
+  TvxButtonTimers timers_;
+  bool showCaption_ = true;
+  tk::TCustomForm* keyForm_ = nullptr;
+  tk::THookToken keyHook_ = 0;
+  std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
 };
 
 enum class TvxCheckBoxState { cbUnchecked, cbChecked, cbGrayed };

@@ -28,9 +28,18 @@ import time
 
 TITLE = "Kinopod 1.00.01"
 CLIENT = (877, 679)
-# Category buttons below the first: design top within the category bar, path.
-BUTTONS = [(33, "/new/"), (66, "/paihang/"), (99, "/movie/"), (132, "/tv/"), (165, "/dm/"), (198, "/zy/")]
-SEARCH_BAR_HEIGHT, BUTTON_WIDTH, BUTTON_HEIGHT = 49, 97, 33
+# The skin's "button" record fixes the category buttons' height: stacked from
+# the top of the category bar. Buttons below the first: top, path.
+SEARCH_BAR_HEIGHT, BUTTON_WIDTH, BUTTON_HEIGHT = 49, 97, 22
+BUTTONS = [(BUTTON_HEIGHT * k, p) for k, p in
+           enumerate(["/new/", "/paihang/", "/movie/", "/tv/", "/dm/", "/zy/"], start=1)]
+# The caption's box inside a category button (glyphs differ between Wine's
+# fonts and Windows'); every pixel outside it is the skin's.
+CAPTION_BOX = (12, 2, 85, 20)
+# The "toolbutton" record fixes the speed buttons' height; the search
+# button's caption box.
+TOOL_BUTTON_HEIGHT = 26
+SEARCH_CAPTION_BOX = (8, 2, 65, 24)
 CATEGORY_PATHS = {"/"} | {p for _, p in BUTTONS}
 
 # The search bar (design rectangles in the main window's client area) and the
@@ -199,6 +208,92 @@ def check_panels(origin):
     return None
 
 
+def skinpack_render(record, w, h, state):
+    """`skinpack render` of a control record at a size."""
+    out = os.path.join(os.environ.get("TMPDIR", "/tmp"), "kinopod-e2e-%s-%d-%s.bmp" % (record, os.getpid(), state))
+    subprocess.run([os.environ["KINOPOD_SKINPACK"], "render", os.environ["KINOPOD_PROGRAM_SKIN"], record,
+                    str(w), str(h), out, "--state", state],
+                   check=True, capture_output=True, timeout=60)
+    try:
+        return read_bmp(out)
+    finally:
+        os.remove(out)
+
+
+def button_problem(x0, y0, want, caption_box):
+    """None when the screen at (x0, y0) shows `want` outside the caption box."""
+    h, w = len(want), len(want[0])
+    shot = screen_area(x0, y0, w, h)
+    l, t, r, b = caption_box
+    for y in range(h):
+        for x in range(w):
+            if l <= x < r and t <= y < b:
+                continue
+            if shot[y][x] != want[y][x]:
+                return "pixel (%d,%d) is %s, skinpack renders %s" % (x, y, shot[y][x], want[y][x])
+    return None
+
+
+def wait_for_picture(x0, y0, want, caption_box, what, program):
+    deadline, problem = time.monotonic() + 10, "not checked"
+    while problem and time.monotonic() < deadline:
+        problem = button_problem(x0, y0, want, caption_box)
+        if problem:
+            time.sleep(0.2)
+    if problem:
+        fail("%s: %s" % (what, problem), program)
+
+
+def wait_for_look(origin, top, state, program):
+    want = skinpack_render("button", BUTTON_WIDTH, BUTTON_HEIGHT, state)
+    if len(want) != BUTTON_HEIGHT or len(want[0]) != BUTTON_WIDTH:
+        fail("skinpack rendered the button %dx%d" % (len(want[0]), len(want)), program)
+    wait_for_picture(origin[0], origin[1] + SEARCH_BAR_HEIGHT + top, want, CAPTION_BOX,
+                     "%s look of the category button at %d" % (state, top), program)
+
+
+def check_search_button(origin, program):
+    """The search button is 26 high and drawn from the "toolbutton" record."""
+    x, y, w, _ = SEARCH_BUTTON
+    subprocess.run(["xdotool", "mousemove", "--sync", str(origin[0] + 400), str(origin[1] + 400)], check=True,
+                   timeout=30)
+    want = skinpack_render("toolbutton", w, TOOL_BUTTON_HEIGHT, "normal")
+    if len(want) != TOOL_BUTTON_HEIGHT:
+        fail("skinpack rendered the tool button %d high" % len(want), program)
+    wait_for_picture(origin[0] + x, origin[1] + y, want, SEARCH_CAPTION_BOX, "the search button", program)
+    print("ok: search button look", flush=True)
+
+
+def check_category_button(origin, program):
+    """Looks of one button against skinpack, a press dragged off, and Tab + Space."""
+    xdo = lambda *a: subprocess.run(["xdotool"] + [str(v) for v in a], check=True, timeout=30)
+    top = BUTTON_HEIGHT  # "/new/", tab order 0; the last clicked button has the focus
+    away = (origin[0] + 400, origin[1] + 400)  # the page area
+    inside = (origin[0] + BUTTON_WIDTH // 2, origin[1] + SEARCH_BAR_HEIGHT + top + BUTTON_HEIGHT // 2)
+    xdo("mousemove", "--sync", *away)
+    wait_for_look(origin, top, "normal", program)
+    xdo("mousemove", "--sync", *inside)
+    wait_for_look(origin, top, "hot", program)
+    before = len(category_requests())
+    xdo("mousedown", 1)
+    wait_for_look(origin, top, "down", program)
+    xdo("mousemove", "--sync", *away)
+    xdo("mouseup", 1)
+    # An absent request cannot be polled for: give a wrong one time to arrive.
+    got = wait_for(before + 1, 3)
+    if len(got) != before:
+        fail("pressing, dragging off and releasing requested %s" % got[before:], program)
+    print("ok: button looks and press-drag-off", flush=True)
+    # The press gave the button the focus; Tab goes on to tab order 1, the
+    # first button ("/"), and Space clicks it on key up.
+    xdo("key", "Tab")
+    xdo("key", "space")
+    got = wait_for(before + 1, 30)
+    if got[before:] != ["/"]:
+        fail("Tab and Space requested %s, expected ['/']" % got[before:], program)
+    print("ok: Tab and Space", flush=True)
+
+
 def fail(message, program=None):
     print("FAIL:", message, "| requests seen:", requests, flush=True)
     if program and program.poll() is None:
@@ -252,6 +347,9 @@ def main():
             fail("no request for %s after clicking its button" % path, program)
         if got[n - 1] != path:
             fail("expected %s as request %d, got %s" % (path, n, got), program)
+
+    check_category_button((cx, cy), program)
+    check_search_button((cx, cy), program)
 
     search(wine, window_exe, program, port, labels, (cx, cy))
 

@@ -5,4 +5,5 @@ set -euo pipefail
 src=$1 build=$2
 shift 2
 source "$src/cmake/wine-env.sh" "$build"
-KINOPOD_SKIN_DIR="$src/resources/skin" exec python3 "$src/tests/app/podreel_e2e_test.py" "$@"
+KINOPOD_SKIN_DIR="$src/resources/skin" KINOPOD_SKINPACK="$build/host-tools/tools/skinpack/skinpack" \
+  KINOPOD_PROGRAM_SKIN="$build/resources/program.skin" exec python3 "$src/tests/app/podreel_e2e_test.py" "$@"

@@ -72,16 +72,21 @@ TEST_F(ShellForms, MainWindowLayout) {
   EXPECT_EQ(Form1->searchBar->BoundsRect(), tk::Bounds(0, 0, 877, 49));
   EXPECT_EQ(Form1->categoryBar->BoundsRect(), tk::Bounds(0, 49, 97, 630));
   EXPECT_EQ(Form1->clientPanel->BoundsRect(), tk::Bounds(97, 49, 780, 630));
-  // alTop stacks the category buttons in the order of their design tops; the
-  // design names stay with their rows.
+  // alTop stacks the category buttons in the order of their design tops, at
+  // the height the skin's "button" record fixes; the design names stay with
+  // their rows.
   const char* names[] = {"vxSkinButton1", "vxSkinButton2", "vxSkinButton3", "vxSkinButton4",
                          "vxSkinButton7", "vxSkinButton6", "vxSkinButton5"};
   for (int i = 0; i < TForm1::kCategoryCount; ++i) {
-    EXPECT_EQ(Form1->categoryButtons[i]->BoundsRect(), tk::Bounds(0, 33 * i, 97, 33)) << i;
+    EXPECT_EQ(Form1->categoryButtons[i]->BoundsRect(), tk::Bounds(0, 22 * i, 97, 22)) << i;
     EXPECT_EQ(Form1->categoryButtons[i]->Name(), names[i]);
   }
   EXPECT_EQ(Form1->categoryButtons[1]->TabOrder(), 0);
   EXPECT_EQ(Form1->categoryButtons[4]->TabOrder(), 6);
+  // The speed buttons take the "toolbutton" record's height.
+  EXPECT_EQ(Form1->searchButton->BoundsRect(), tk::Bounds(424, 16, 73, 26));
+  EXPECT_EQ(Form1->sitesButton->BoundsRect(), tk::Bounds(520, 16, 97, 26));
+  EXPECT_EQ(Form4->okButton->BoundsRect(), tk::Bounds(224, 248, 73, 26));
 }
 
 TEST_F(ShellForms, FirstShowDocksTheCategoryBrowserAndSearchSwapsIt) {
@@ -135,6 +140,22 @@ TEST_F(ShellForms, DialogButtonShowsTheOneDialog) {
   Form1->SitesClick(nullptr);
   EXPECT_FALSE(Form4->siteBoxes[2]->Checked());
   EXPECT_TRUE(Form4->siteBoxes[0]->Checked());
+
+  // The OK button hides the dialog on a click through the dialog's window ...
+  HWND dialog = Form4->Handle();
+  const LPARAM ok = MAKELPARAM(224 + 30, 248 + 10);
+  SendMessageW(dialog, WM_MOUSEMOVE, 0, ok);
+  SendMessageW(dialog, WM_LBUTTONDOWN, MK_LBUTTON, ok);
+  EXPECT_TRUE(Form4->Visible()) << "a click is the release";
+  SendMessageW(dialog, WM_LBUTTONUP, 0, ok);
+  EXPECT_FALSE(Form4->Visible());
+  // ... and on Enter, wherever the dialog's focus is.
+  Form1->SitesClick(nullptr);
+  Form4->siteBoxes[0]->SetFocus();
+  PostMessageW(Form4->siteBoxes[0]->Handle(), WM_KEYDOWN, VK_RETURN, 1);
+  app_->ProcessMessages();
+  EXPECT_FALSE(Form4->Visible());
+  EXPECT_TRUE(Form4->siteBoxes[0]->Checked()) << "Enter does not toggle the box";
 }
 
 TEST(ShellStartUp, SocketLayerFailureFailsTheMainWindow) {
