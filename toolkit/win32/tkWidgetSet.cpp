@@ -9,7 +9,6 @@
 
 #include <cwchar>
 #include <map>
-#include <set>
 
 #include "tkForms.h"
 
@@ -21,10 +20,6 @@ thread_local TWinControl* g_creating = nullptr;
 std::map<std::wstring, WNDPROC>& SystemProcs() {
   static std::map<std::wstring, WNDPROC> procs;
   return procs;
-}
-std::set<std::wstring>& Registered() {
-  static std::set<std::wstring> names;
-  return names;
 }
 TControl* g_capture = nullptr;
 TControl* g_mouse = nullptr;
@@ -103,7 +98,9 @@ std::wstring ClassNameFor(const TCreateParams& p) {
 
 HWND CreateControlWindow(TWinControl* control, const TCreateParams& p, WNDPROC* defProc) {
   const std::wstring name = ClassNameFor(p);
-  if (!Registered().count(name)) {
+  // The system's class table says what is registered: no second book to keep.
+  WNDCLASSW known{};
+  if (!GetClassInfoW(Instance(), name.c_str(), &known)) {
     WNDCLASSW wc{};
     if (!p.SystemClassName.empty()) {
       if (!GetClassInfoW(nullptr, p.SystemClassName.c_str(), &wc))
@@ -119,8 +116,9 @@ HWND CreateControlWindow(TWinControl* control, const TCreateParams& p, WNDPROC* 
     wc.lpfnWndProc = ControlWindowProc;
     wc.hInstance = Instance();
     wc.lpszClassName = name.c_str();
-    if (!RegisterClassW(&wc)) throw EInvalidOperation("Cannot register a window class");
-    Registered().insert(name);
+    if (!RegisterClassW(&wc))
+      throw EInvalidOperation("Cannot register the window class " + std::string(name.begin(), name.end()) + " (" +
+                              std::to_string(GetLastError()) + ")");
   }
   auto it = SystemProcs().find(name);
   *defProc = it != SystemProcs().end() ? it->second : DefWindowProcW;
