@@ -52,9 +52,26 @@ for f in "$work"/hostile/*.skn; do
   check "$name: one line on stderr" '[ $(wc -l <"$work/$name.err") -eq 1 ] && grep -q "^skinpack: " "$work/$name.err"'
   check "$name: nothing on stdout" '[ ! -s "$work/$name.out" ]'
 done
+check "the hostile files were found" '[ $(ls "$work"/hostile/*.skn | wc -l) -ge 13 ]'
+check "many pictures are refused by the count limit" 'grep -q "picture count 1000000 is over the limit" "$work/many-pictures.skn.err"'
 # Absurd list counts are cut to the entries that exist: the skin still loads.
 ( limit; timeout 20 "$skinpack" info "$work/odd/list-count.skn" ) >"$work/list-count.out" 2>&1
 check "a list count of 2^31-1 loads the entries present" '[ $? -eq 0 ] && grep -q "^controls: 1$" "$work/list-count.out"'
+
+# Frame values at the ends of the int range: the frame rules answer without
+# overflowing (the sanitizer build aborts on any overflow) at small and large sizes.
+for f in "$work"/odd/frame-int-*.skn; do
+  name=$(basename "$f")
+  for size in "1 1" "883 708" "8192 8192"; do
+    "$skinpack" frame "$f" $size >"$work/$name.frame" 2>&1
+    check "$name: frame at $size" '[ $? -eq 0 ] && grep -q "^client " "$work/$name.frame"'
+    for point in "0 0" "-8192 -8192" "8192 8192" "5 8191"; do
+      "$skinpack" hittest "$f" $size $point >"$work/$name.hit" 2>&1
+      check "$name: hittest $point at $size" '[ $? -eq 0 ] && grep -q "^HT[A-Z]*$" "$work/$name.hit"'
+    done
+  done
+done
+check "the extreme frame skins were found" '[ $(ls "$work"/odd/frame-int-*.skn | wc -l) -eq 4 ]'
 
 [ $fail -eq 0 ] && echo "skinpack end to end: all checks passed"
 exit $fail
