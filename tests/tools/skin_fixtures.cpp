@@ -152,6 +152,12 @@ int main(int argc, char** argv) {
   Write(dir / "odd" / "frame-int-min.skn", ExtremeFrameSkin("0", "0", "-2147483648"));
   Write(dir / "odd" / "frame-int-span.skn", ExtremeFrameSkin("0", "2147483647", "2147483647"));
   Write(dir / "odd" / "frame-int-inside-out.skn", ExtremeFrameSkin("2147483647", "0", "-2147483648"));
+  // Picture names Windows cannot take: device names, and names differing only by case.
+  std::string names = Definition({"button:button"});
+  const std::string plainNames = "picture=main.bmp\r\ninactivepicture=\r\nmask=mask.bmp\r\nactivepicturescount=2\r\n0=a.bmp\r\n1=b.bmp\r\n";
+  names.replace(names.find(plainNames), plainNames.size(),
+                "picture=picture0.bmp\r\ninactivepicture=\r\nmask=NUL\r\nactivepicturescount=2\r\n0=com3.bmp\r\n1=Picture0.BMP\r\n");
+  Write(dir / "odd" / "names.skn", SkinFile(WriteSkinContainer(Parts(names))));
   Write(dir / "hostile" / "not-zlib.skn", MakeCompressedSkinStream(Bytes{'h', 'e', 'l', 'l', 'o'}));
   return 0;
 }

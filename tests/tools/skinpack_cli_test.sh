@@ -41,6 +41,13 @@ check "unpack writes the pictures" '[ -f "$work/unpacked/main.bmp" ] && [ -f "$w
 "$skinpack" build "$work/unpacked/definition.ini" -o "$work/again.skn" >/dev/null 2>&1
 check "an unpacked skin builds to the same file" 'cmp -s "$work/test.skn" "$work/again.skn"'
 
+# Names Windows cannot hold are written under names of our own, each with a reason.
+"$skinpack" unpack "$work/odd/names.skn" "$work/names" >/dev/null 2>"$work/names.err"
+check "unpack of awkward names succeeds" '[ $? -eq 0 ]'
+check "awkward names get names of their own" '[ "$(cd "$work/names" && LC_ALL=C ls | tr "\n" " ")" = "definition.ini mask.bmp picture0-2.bmp picture0.bmp picture1.bmp " ]'
+check "device names are refused with the reason" '[ $(grep -c "reserved device name on Windows: written as" "$work/names.err") -eq 2 ]'
+check "a name differing only by case is refused" 'grep -q "^skinpack: picture \"Picture0.BMP\" is already taken .*: written as picture1.bmp$" "$work/names.err"'
+
 "$skinpack" >/dev/null 2>&1
 check "no arguments is a usage error" '[ $? -eq 2 ]'
 
