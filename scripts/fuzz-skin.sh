@@ -26,7 +26,7 @@ fork=()
 rc=$?
 execs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$work/log" | tail -1)
 # Fork mode prints no final stats: its last progress line carries the count.
-[ -n "$execs" ] || execs=$(grep -o '^#[0-9]*' "$work/log" | tail -1 | tr -d '#')
+[ -n "$execs" ] || execs=$(grep -o '^#[0-9][0-9]*' "$work/log" | tr -d '#' | sort -n | tail -1)
 findings=$(find "$work/findings" -type f | wc -l)
 echo "executions: ${execs:-unknown}"
 echo "findings: $findings"
