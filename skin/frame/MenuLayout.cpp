@@ -86,7 +86,7 @@ MenuItemPlaces LayoutMenuItems(const Rect& itemsRect, const std::vector<int>& he
   const int64_t bottom = int64_t{itemsRect.Bottom} - (scrollMode ? 10 : 0);
   for (size_t i = static_cast<size_t>(std::max(firstVisible, 0)); i < n; ++i) {
     if (y + heights[i] > bottom) break;
-    places.rects[i] = {itemsRect.Left, static_cast<int>(y), itemsRect.Right, static_cast<int>(y + heights[i])};
+    places.rects[i] = {itemsRect.Left, ClampFrameCoord(y), itemsRect.Right, ClampFrameCoord(y + heights[i])};
     places.visible[i] = true;
     ++places.visibleCount;
     y += heights[i];
