@@ -66,7 +66,11 @@ std::string Utf16ToCp936(std::u16string_view text) {
   std::string result;
   for (size_t i = 0; i < text.size(); ++i) {
     size_t units = 1;
-    if (text[i] >= 0xD800 && text[i] <= 0xDBFF && i + 1 < text.size()) units = 2;
+    // A pair only when a low surrogate follows: a lone high surrogate must not
+    // take the next character down with it.
+    if (text[i] >= 0xD800 && text[i] <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 &&
+        text[i + 1] <= 0xDFFF)
+      units = 2;
     char raw[4];
     for (size_t k = 0; k < units; ++k) {
       raw[2 * k] = static_cast<char>(text[i + k] & 0xFF);

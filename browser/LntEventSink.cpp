@@ -4,6 +4,7 @@
 #include <exdisp.h>
 
 #include "LntCom.h"
+#include "LntGuard.h"
 #include "LntWebBrowser.h"
 
 namespace kinopod::lnt {
@@ -42,7 +43,9 @@ HRESULT LntEventSink::GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) { re
 HRESULT LntEventSink::Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS* params, VARIANT*, EXCEPINFO*, UINT*) {
   if (!owner_) return S_OK;  // the control is gone; late events are dropped
   DISPPARAMS none{};
-  return owner_->DispatchEvent(id, params ? params : &none);
+  // The events run the user's handlers: a throwing one is reported, and the
+  // browser hears that the event was handled.
+  return GuardedCall(S_OK, [&] { return owner_->DispatchEvent(id, params ? params : &none); });
 }
 
 }  // namespace kinopod::lnt

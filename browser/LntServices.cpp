@@ -8,6 +8,7 @@
 #include <new>
 
 #include "CustomLantern.h"
+#include "LntGuard.h"
 
 namespace kinopod::lnt {
 namespace {
@@ -44,9 +45,10 @@ class NewWindowManager : public ServiceObject<INewWindowManager> {
   HRESULT STDMETHODCALLTYPE EvaluateNewWindow(LPCWSTR url, LPCWSTR name, LPCWSTR urlContext, LPCWSTR features,
                                               BOOL replace, DWORD flags, DWORD userActionTime) override {
     TCustomLantern* c = Control();
-    if (c && c->OnEvaluateNewWindow)
+    if (!c || !c->OnEvaluateNewWindow) return E_FAIL;
+    return GuardedCall(E_FAIL, [&] {
       return c->OnEvaluateNewWindow(c, url, name, urlContext, features, replace, flags, userActionTime);
-    return E_FAIL;
+    });
   }
 
  protected:
@@ -59,9 +61,10 @@ class DownloadManager : public ServiceObject<IDownloadManager> {
   HRESULT STDMETHODCALLTYPE Download(IMoniker* moniker, IBindCtx* context, DWORD verb, LONG bindFlags,
                                      BINDINFO* info, LPCOLESTR headers, LPCOLESTR redirect, UINT codePage) override {
     TCustomLantern* c = Control();
-    if (c && c->OnFileDownload)
+    if (!c || !c->OnFileDownload) return E_NOTIMPL;
+    return GuardedCall(E_NOTIMPL, [&] {
       return c->OnFileDownload(c, moniker, context, verb, bindFlags, info, headers, redirect, codePage);
-    return E_NOTIMPL;
+    });
   }
 
  protected:
@@ -73,19 +76,19 @@ class WindowServices : public ServiceObject<IHTMLOMWindowServices> {
   using ServiceObject::ServiceObject;
   HRESULT STDMETHODCALLTYPE moveTo(LONG x, LONG y) override {
     TCustomLantern* c = Control();
-    return c ? c->WindowServiceMove(false, x, y) : S_OK;
+    return c ? GuardedCall(S_OK, [&] { return c->WindowServiceMove(false, x, y); }) : S_OK;
   }
   HRESULT STDMETHODCALLTYPE moveBy(LONG x, LONG y) override {
     TCustomLantern* c = Control();
-    return c ? c->WindowServiceMove(true, x, y) : S_OK;
+    return c ? GuardedCall(S_OK, [&] { return c->WindowServiceMove(true, x, y); }) : S_OK;
   }
   HRESULT STDMETHODCALLTYPE resizeTo(LONG x, LONG y) override {
     TCustomLantern* c = Control();
-    return c ? c->WindowServiceSize(false, x, y) : S_OK;
+    return c ? GuardedCall(S_OK, [&] { return c->WindowServiceSize(false, x, y); }) : S_OK;
   }
   HRESULT STDMETHODCALLTYPE resizeBy(LONG x, LONG y) override {
     TCustomLantern* c = Control();
-    return c ? c->WindowServiceSize(true, x, y) : S_OK;
+    return c ? GuardedCall(S_OK, [&] { return c->WindowServiceSize(true, x, y); }) : S_OK;
   }
 
  protected:

@@ -59,8 +59,8 @@ HRESULT LntClientSite::RequestNewObjectLayout() { return E_NOTIMPL; }
 
 HRESULT LntInPlaceSite::GetWindow(HWND* hwnd) {
   if (!hwnd) return E_POINTER;
-  *hwnd = Host() ? Host()->SiteWindow() : nullptr;
-  return *hwnd ? S_OK : E_FAIL;
+  *hwnd = nullptr;
+  return CallHost(E_FAIL, [&](LntSiteHost* h) { return (*hwnd = h->SiteWindow()) ? S_OK : E_FAIL; });
 }
 HRESULT LntInPlaceSite::ContextSensitiveHelp(BOOL) { return E_NOTIMPL; }
 HRESULT LntInPlaceSite::CanInPlaceActivate() { return Host() ? S_OK : S_FALSE; }
@@ -72,28 +72,29 @@ HRESULT LntInPlaceSite::GetWindowContext(IOleInPlaceFrame** frame, IOleInPlaceUI
   if (frame) *frame = nullptr;
   if (doc) *doc = nullptr;
   if (!frame || !doc || !pos || !clip || !info) return E_POINTER;
-  if (!Host()) return E_FAIL;
-  site_->QueryInterface(IID_IOleInPlaceFrame, reinterpret_cast<void**>(frame));
-  *pos = Host()->SiteRect();
-  *clip = *pos;
-  // The frame info is the caller's record; its size field says how much of it there is.
-  info->fMDIApp = FALSE;
-  info->hwndFrame = Host()->SiteWindow();
-  info->haccel = nullptr;
-  info->cAccelEntries = 0;
-  return S_OK;
+  return CallHost(E_FAIL, [&](LntSiteHost* h) {
+    *pos = h->SiteRect();
+    *clip = *pos;
+    // The frame info is the caller's record; its size field says how much of it there is.
+    info->fMDIApp = FALSE;
+    info->hwndFrame = h->SiteWindow();
+    info->haccel = nullptr;
+    info->cAccelEntries = 0;
+    site_->QueryInterface(IID_IOleInPlaceFrame, reinterpret_cast<void**>(frame));
+    return S_OK;
+  });
 }
 
 HRESULT LntInPlaceSite::Scroll(SIZE) { return E_NOTIMPL; }
 HRESULT LntInPlaceSite::OnUIDeactivate(BOOL) { return S_OK; }
 HRESULT LntInPlaceSite::OnInPlaceDeactivate() {
-  if (Host()) Host()->SiteActiveObject(nullptr);
+  CallHost(S_OK, [](LntSiteHost* h) { h->SiteActiveObject(nullptr); return S_OK; });
   return S_OK;
 }
 HRESULT LntInPlaceSite::DiscardUndoState() { return S_OK; }
 HRESULT LntInPlaceSite::DeactivateAndUndo() { return S_OK; }
 HRESULT LntInPlaceSite::OnPosRectChange(LPCRECT pos) {
-  if (pos && Host()) Host()->SitePosRectChanged(*pos);
+  if (pos) CallHost(S_OK, [&](LntSiteHost* h) { h->SitePosRectChanged(*pos); return S_OK; });
   return S_OK;
 }
 HRESULT LntInPlaceSite::OnInPlaceActivateEx(BOOL* noRedraw, DWORD) {
@@ -107,15 +108,15 @@ HRESULT LntInPlaceSite::RequestUIActivate() { return Host() ? S_OK : S_FALSE; }
 
 HRESULT LntInPlaceFrame::GetWindow(HWND* hwnd) {
   if (!hwnd) return E_POINTER;
-  *hwnd = Host() ? Host()->SiteWindow() : nullptr;
-  return *hwnd ? S_OK : E_FAIL;
+  *hwnd = nullptr;
+  return CallHost(E_FAIL, [&](LntSiteHost* h) { return (*hwnd = h->SiteWindow()) ? S_OK : E_FAIL; });
 }
 HRESULT LntInPlaceFrame::ContextSensitiveHelp(BOOL) { return E_NOTIMPL; }
 HRESULT LntInPlaceFrame::GetBorder(LPRECT) { return INPLACE_E_NOTOOLSPACE; }
 HRESULT LntInPlaceFrame::RequestBorderSpace(LPCBORDERWIDTHS) { return INPLACE_E_NOTOOLSPACE; }
 HRESULT LntInPlaceFrame::SetBorderSpace(LPCBORDERWIDTHS) { return E_NOTIMPL; }
 HRESULT LntInPlaceFrame::SetActiveObject(IOleInPlaceActiveObject* active, LPCOLESTR) {
-  if (Host()) Host()->SiteActiveObject(active);
+  CallHost(S_OK, [&](LntSiteHost* h) { h->SiteActiveObject(active); return S_OK; });
   return S_OK;
 }
 HRESULT LntInPlaceFrame::InsertMenus(HMENU, LPOLEMENUGROUPWIDTHS) { return E_NOTIMPL; }

@@ -32,6 +32,7 @@
 #include <servprov.h>
 
 #include "LntCom.h"
+#include "LntGuard.h"
 
 namespace kinopod::lnt {
 
@@ -100,6 +101,13 @@ class LntSitePart : public Interface {
 
  protected:
   LntSiteHost* Host() const;
+  // Calls the host when there is one, through the guard (LntGuard.h).
+  // `fallback` answers both when the control is gone and when the call threw.
+  template <class F>
+  HRESULT CallHost(HRESULT fallback, F&& call) const noexcept {
+    LntSiteHost* host = Host();
+    return host ? GuardedCall(fallback, [&] { return call(host); }) : fallback;
+  }
   LntSite* site_;
 };
 

@@ -1,7 +1,8 @@
 // The site's answering interfaces: ambient properties, the document-host
 // handlers, the command target, the service provider, zoom events and the drop
-// target. Each forwards to the control; when the control is gone, each gives
-// the answer that lets the browser go on with its own default.
+// target. Each forwards to the control through the guard; when the control is
+// gone or its answer threw, each gives the answer that lets the browser go on
+// with its own default.
 #include "LntSite.h"
 
 namespace kinopod::lnt {
@@ -10,100 +11,104 @@ namespace kinopod::lnt {
 
 HRESULT LntAmbientDispatch::GetTypeInfoCount(UINT* count) {
   if (!count) return E_POINTER;
-  if (!Host()) { *count = 0; return S_OK; }
-  return Host()->AmbientTypeInfoCount(count);
+  *count = 0;
+  return CallHost(S_OK, [&](LntSiteHost* h) { return h->AmbientTypeInfoCount(count); });
 }
 HRESULT LntAmbientDispatch::GetTypeInfo(UINT index, LCID lcid, ITypeInfo** info) {
   if (info) *info = nullptr;
-  return Host() ? Host()->AmbientTypeInfo(index, lcid, info) : E_NOTIMPL;
+  return CallHost(E_NOTIMPL, [&](LntSiteHost* h) { return h->AmbientTypeInfo(index, lcid, info); });
 }
 HRESULT LntAmbientDispatch::GetIDsOfNames(REFIID riid, LPOLESTR* names, UINT count, LCID lcid, DISPID* ids) {
-  return Host() ? Host()->AmbientIDsOfNames(riid, names, count, lcid, ids) : E_NOTIMPL;
+  return CallHost(E_NOTIMPL, [&](LntSiteHost* h) { return h->AmbientIDsOfNames(riid, names, count, lcid, ids); });
 }
 HRESULT LntAmbientDispatch::Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS* params, VARIANT* result,
                                    EXCEPINFO* excep, UINT* argErr) {
-  return Host() ? Host()->AmbientInvoke(id, flags, params, result, excep, argErr) : DISP_E_MEMBERNOTFOUND;
+  return CallHost(DISP_E_MEMBERNOTFOUND,
+                  [&](LntSiteHost* h) { return h->AmbientInvoke(id, flags, params, result, excep, argErr); });
 }
 
 // --- IDocHostUIHandler2 ----------------------------------------------------
 
 HRESULT LntDocHostUIHandler::ShowContextMenu(DWORD id, POINT* pt, IUnknown* target, IDispatch* element) {
-  return Host() ? Host()->DocShowContextMenu(id, pt, target, element) : S_FALSE;
+  return CallHost(S_FALSE, [&](LntSiteHost* h) { return h->DocShowContextMenu(id, pt, target, element); });
 }
 HRESULT LntDocHostUIHandler::GetHostInfo(DOCHOSTUIINFO* info) {
   if (!info) return E_POINTER;
-  return Host() ? Host()->DocGetHostInfo(info) : E_FAIL;
+  return CallHost(E_FAIL, [&](LntSiteHost* h) { return h->DocGetHostInfo(info); });
 }
 HRESULT LntDocHostUIHandler::ShowUI(DWORD id, IOleInPlaceActiveObject* active, IOleCommandTarget* target,
                                     IOleInPlaceFrame* frame, IOleInPlaceUIWindow* doc) {
-  return Host() ? Host()->DocShowUI(id, active, target, frame, doc) : S_FALSE;
+  return CallHost(S_FALSE, [&](LntSiteHost* h) { return h->DocShowUI(id, active, target, frame, doc); });
 }
-HRESULT LntDocHostUIHandler::HideUI() { return Host() ? Host()->DocHideUI() : S_FALSE; }
-HRESULT LntDocHostUIHandler::UpdateUI() { return Host() ? Host()->DocUpdateUI() : S_FALSE; }
+HRESULT LntDocHostUIHandler::HideUI() { return CallHost(S_FALSE, [&](LntSiteHost* h) { return h->DocHideUI(); }); }
+HRESULT LntDocHostUIHandler::UpdateUI() { return CallHost(S_FALSE, [&](LntSiteHost* h) { return h->DocUpdateUI(); }); }
 HRESULT LntDocHostUIHandler::EnableModeless(BOOL enable) {
-  return Host() ? Host()->DocEnableModeless(enable) : S_OK;
+  return CallHost(S_OK, [&](LntSiteHost* h) { return h->DocEnableModeless(enable); });
 }
 HRESULT LntDocHostUIHandler::OnDocWindowActivate(BOOL activate) {
-  return Host() ? Host()->DocOnDocWindowActivate(activate) : S_FALSE;
+  return CallHost(S_FALSE, [&](LntSiteHost* h) { return h->DocOnDocWindowActivate(activate); });
 }
 HRESULT LntDocHostUIHandler::OnFrameWindowActivate(BOOL activate) {
-  return Host() ? Host()->DocOnFrameWindowActivate(activate) : S_FALSE;
+  return CallHost(S_FALSE, [&](LntSiteHost* h) { return h->DocOnFrameWindowActivate(activate); });
 }
 HRESULT LntDocHostUIHandler::ResizeBorder(LPCRECT border, IOleInPlaceUIWindow* window, BOOL frameWindow) {
-  return Host() ? Host()->DocResizeBorder(border, window, frameWindow) : S_FALSE;
+  return CallHost(S_FALSE, [&](LntSiteHost* h) { return h->DocResizeBorder(border, window, frameWindow); });
 }
 HRESULT LntDocHostUIHandler::TranslateAccelerator(LPMSG msg, const GUID* group, DWORD cmdId) {
-  return Host() && msg ? Host()->DocTranslateAccelerator(msg, group, cmdId) : S_FALSE;
+  if (!msg) return S_FALSE;
+  return CallHost(S_FALSE, [&](LntSiteHost* h) { return h->DocTranslateAccelerator(msg, group, cmdId); });
 }
 HRESULT LntDocHostUIHandler::GetOptionKeyPath(LPOLESTR* key, DWORD) {
   if (!key) return E_POINTER;
   *key = nullptr;
-  return Host() ? Host()->DocGetOptionKeyPath(key, false) : S_OK;
+  return CallHost(S_OK, [&](LntSiteHost* h) { return h->DocGetOptionKeyPath(key, false); });
 }
 HRESULT LntDocHostUIHandler::GetOverrideKeyPath(LPOLESTR* key, DWORD) {
   if (!key) return E_POINTER;
   *key = nullptr;
-  return Host() ? Host()->DocGetOptionKeyPath(key, true) : S_OK;
+  return CallHost(S_OK, [&](LntSiteHost* h) { return h->DocGetOptionKeyPath(key, true); });
 }
 HRESULT LntDocHostUIHandler::GetDropTarget(IDropTarget* browserTarget, IDropTarget** target) {
   if (!target) return E_POINTER;
   *target = nullptr;
-  return Host() ? Host()->DocGetDropTarget(browserTarget, target) : E_NOTIMPL;
+  return CallHost(E_NOTIMPL, [&](LntSiteHost* h) { return h->DocGetDropTarget(browserTarget, target); });
 }
 HRESULT LntDocHostUIHandler::GetExternal(IDispatch** external) {
   if (!external) return E_POINTER;
   *external = nullptr;
-  return Host() ? Host()->DocGetExternal(external) : S_FALSE;
+  return CallHost(S_FALSE, [&](LntSiteHost* h) { return h->DocGetExternal(external); });
 }
 HRESULT LntDocHostUIHandler::TranslateUrl(DWORD translate, LPWSTR url, LPWSTR* out) {
   if (!out) return E_POINTER;
   *out = nullptr;
-  return Host() ? Host()->DocTranslateUrl(translate, url, out) : S_FALSE;
+  return CallHost(S_FALSE, [&](LntSiteHost* h) { return h->DocTranslateUrl(translate, url, out); });
 }
 HRESULT LntDocHostUIHandler::FilterDataObject(IDataObject* in, IDataObject** out) {
   if (!out) return E_POINTER;
   *out = nullptr;
-  return Host() ? Host()->DocFilterDataObject(in, out) : S_FALSE;
+  return CallHost(S_FALSE, [&](LntSiteHost* h) { return h->DocFilterDataObject(in, out); });
 }
 
 // --- IDocHostShowUI ---------------------------------------------------------
 
 HRESULT LntDocHostShowUI::ShowMessage(HWND hwnd, LPOLESTR text, LPOLESTR caption, DWORD type, LPOLESTR helpFile,
                                       DWORD helpContext, LRESULT* result) {
-  return Host() ? Host()->DocShowMessage(hwnd, text, caption, type, helpFile, helpContext, result) : S_FALSE;
+  return CallHost(S_FALSE, [&](LntSiteHost* h) {
+    return h->DocShowMessage(hwnd, text, caption, type, helpFile, helpContext, result);
+  });
 }
 HRESULT LntDocHostShowUI::ShowHelp(HWND hwnd, LPOLESTR helpFile, UINT command, DWORD data, POINT pt,
                                    IDispatch* element) {
-  return Host() ? Host()->DocShowHelp(hwnd, helpFile, command, data, pt, element) : S_FALSE;
+  return CallHost(S_FALSE, [&](LntSiteHost* h) { return h->DocShowHelp(hwnd, helpFile, command, data, pt, element); });
 }
 
 // --- IOleCommandTarget ------------------------------------------------------
 
 HRESULT LntCommandTarget::QueryStatus(const GUID* group, ULONG count, OLECMD* cmds, OLECMDTEXT* text) {
-  return Host() ? Host()->CmdQueryStatus(group, count, cmds, text) : S_OK;
+  return CallHost(S_OK, [&](LntSiteHost* h) { return h->CmdQueryStatus(group, count, cmds, text); });
 }
 HRESULT LntCommandTarget::Exec(const GUID* group, DWORD cmdId, DWORD options, VARIANT* in, VARIANT* out) {
-  return Host() ? Host()->CmdExec(group, cmdId, options, in, out) : OLECMDERR_E_NOTSUPPORTED;
+  return CallHost(OLECMDERR_E_NOTSUPPORTED, [&](LntSiteHost* h) { return h->CmdExec(group, cmdId, options, in, out); });
 }
 
 // --- IServiceProvider -------------------------------------------------------
@@ -111,24 +116,24 @@ HRESULT LntCommandTarget::Exec(const GUID* group, DWORD cmdId, DWORD options, VA
 HRESULT LntServiceProvider::QueryService(REFGUID service, REFIID riid, void** out) {
   if (!out) return E_POINTER;
   *out = nullptr;
-  return Host() ? Host()->ServiceQuery(service, riid, out) : E_NOINTERFACE;
+  return CallHost(E_NOINTERFACE, [&](LntSiteHost* h) { return h->ServiceQuery(service, riid, out); });
 }
 
 // --- IZoomEvents, IDropTarget ----------------------------------------------
 
 HRESULT LntZoomEvents::OnZoomPercentChanged(ULONG percent) {
-  return Host() ? Host()->ZoomPercentChanged(percent) : S_FALSE;
+  return CallHost(S_FALSE, [&](LntSiteHost* h) { return h->ZoomPercentChanged(percent); });
 }
 
 HRESULT LntDropTarget::DragEnter(IDataObject* data, DWORD keys, POINTL pt, DWORD* effect) {
-  return Host() ? Host()->DropEnter(data, keys, pt, effect) : S_OK;
+  return CallHost(S_OK, [&](LntSiteHost* h) { return h->DropEnter(data, keys, pt, effect); });
 }
 HRESULT LntDropTarget::DragOver(DWORD keys, POINTL pt, DWORD* effect) {
-  return Host() ? Host()->DropOver(keys, pt, effect) : S_OK;
+  return CallHost(S_OK, [&](LntSiteHost* h) { return h->DropOver(keys, pt, effect); });
 }
-HRESULT LntDropTarget::DragLeave() { return Host() ? Host()->DropLeave() : S_OK; }
+HRESULT LntDropTarget::DragLeave() { return CallHost(S_OK, [&](LntSiteHost* h) { return h->DropLeave(); }); }
 HRESULT LntDropTarget::Drop(IDataObject* data, DWORD keys, POINTL pt, DWORD* effect) {
-  return Host() ? Host()->DropDrop(data, keys, pt, effect) : S_OK;
+  return CallHost(S_OK, [&](LntSiteHost* h) { return h->DropDrop(data, keys, pt, effect); });
 }
 
 }  // namespace kinopod::lnt

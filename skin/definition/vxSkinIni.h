@@ -100,6 +100,9 @@ class TvxSkinIni {
   std::vector<Section> sections_;
   mutable HashIndex sectionIndex_;
   mutable bool sectionsIndexed_ = false;
+  // Position + 1 of the section found last: a record's keys are read one
+  // after another from one section (0: none).
+  mutable uint32_t lastSection_ = 0;
 };
 
 // Text helpers of the definition syntax, exposed for the readers and tests.

@@ -24,37 +24,59 @@ int KeywordIndex(const char* const (&table)[N], Sv text, int fallback) {
 }
 
 // The keyword value of a key, or the syntax's default keyword when the key is missing.
-std::string Keyword(const Ini& ini, Sv section, Sv key, Sv def) { return ini.ReadString(section, key, def); }
+Sv Keyword(const Ini& ini, Sv section, Sv key, Sv def) {
+  Sv v;
+  return ini.Find(section, key, v) ? v : def;
+}
 
 std::string Describe(Sv section, Sv key) { return "[" + std::string(section) + "] " + std::string(key); }
 
 }  // namespace
 
-void ParseSkinFields(Sv text, int32_t* fields, int count, Sv what) {
+namespace {
+
+constexpr const char* kNotAnInteger = ": '' is not a valid integer value";
+constexpr const char* kTooLarge = ": number too large for an integer value";
+
+// The fields, or the error's text (without what was being read): the caller
+// names the key only when there is an error to report.
+const char* TryParseSkinFields(Sv text, int32_t* fields, int count) {
   int field = 0;
   int64_t value = 0;
   bool digits = false;
   auto close = [&] {
     if (field < count) {
-      if (!digits) throw EvxConvertError(std::string(what) + ": '' is not a valid integer value");
+      if (!digits) return false;
       fields[field] = static_cast<int32_t>(value);
     }
     ++field;
     value = 0;
     digits = false;
+    return true;
   };
   for (char c : text) {
     if (c == ',') {
-      close();
-      if (field >= count) return;  // surplus fields are outside the syntax and ignored
+      if (!close()) return kNotAnInteger;
+      if (field >= count) return nullptr;  // surplus fields are outside the syntax and ignored
     } else if (c >= '0' && c <= '9') {
       value = value * 10 + (c - '0');
       digits = true;
-      if (value > 0x7FFFFFFF) throw EvxConvertError(std::string(what) + ": number too large for an integer value");
+      if (value > 0x7FFFFFFF) return kTooLarge;
     }
   }
-  close();
-  if (field < count) throw EvxConvertError(std::string(what) + ": '' is not a valid integer value");
+  if (!close() || field < count) return kNotAnInteger;
+  return nullptr;
+}
+
+void ParseKeyFields(Sv text, int32_t* fields, int count, Sv section, Sv key) {
+  if (const char* error = TryParseSkinFields(text, fields, count))
+    throw EvxConvertError(Describe(section, key) + error);
+}
+
+}  // namespace
+
+void ParseSkinFields(Sv text, int32_t* fields, int count, Sv what) {
+  if (const char* error = TryParseSkinFields(text, fields, count)) throw EvxConvertError(std::string(what) + error);
 }
 
 int32_t ReadSkinInteger(const Ini& ini, Sv section, Sv key, int32_t def) { return ini.ReadInteger(section, key, def); }
@@ -69,7 +91,7 @@ TvxPoint ReadSkinPoint(const Ini& ini, Sv section, Sv key) {
   Sv v;
   if (!ini.Find(section, key, v)) return {};
   int32_t f[2];
-  ParseSkinFields(v, f, 2, Describe(section, key));
+  ParseKeyFields(v, f, 2, section, key);
   return {f[0], f[1]};
 }
 
@@ -77,7 +99,7 @@ TvxRect ReadSkinRect(const Ini& ini, Sv section, Sv key) {
   Sv v;
   if (!ini.Find(section, key, v)) return {};
   int32_t f[4];
-  ParseSkinFields(v, f, 4, Describe(section, key));
+  ParseKeyFields(v, f, 4, section, key);
   return {f[0], f[1], f[2], f[3]};
 }
 
@@ -90,7 +112,7 @@ TvxFontStyles ReadSkinFontStyle(const Ini& ini, Sv section, Sv key) {
 }
 
 TvxAlignment ReadSkinAlignment(const Ini& ini, Sv section, Sv key) {
-  std::string v = Keyword(ini, section, key, "tacenter");
+  const Sv v = Keyword(ini, section, key, "tacenter");
   if (v == "taleftjustify") return TvxAlignment::taLeftJustify;
   if (v == "tacenter") return TvxAlignment::taCenter;
   return TvxAlignment::taRightJustify;

@@ -64,8 +64,9 @@ void Copy(const TvxPixmap& srcIn, const PixRect& from, TvxPixmap& dst, const Pix
   for (size_t j = 0; j < rows.size(); ++j) {
     if (rows[j] < 0) continue;
     Pixel* d = dst.Row(static_cast<int>(y0 + static_cast<int64_t>(j))) + x0;
-    if (!kKeyed && j > 0 && rows[j] == rows[j - 1]) {
-      // Enlarging repeats rows: copy the row just made.
+    if (!kKeyed && allColumns && j > 0 && rows[j] == rows[j - 1]) {
+      // Enlarging repeats rows: copy the row just made. Only when every column
+      // was written: a column whose source lies outside keeps its own value.
       std::memcpy(d, d - dst.Width(), sizeof(Pixel) * n);
       continue;
     }

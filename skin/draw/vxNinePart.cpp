@@ -54,22 +54,21 @@ struct Pieces {
     if (cr.IsEmpty() || ncr.IsEmpty()) return;
     const int cw = cr.Width(), ch = cr.Height();
     if (fill.stretch && fill.type == TvxStretchType::stFull) return Copy(cr, ncr);
+    // Stretched one way and repeated the other. Each tile is scaled straight
+    // from the source: a temporary picture of the stretched piece would be as
+    // large as the new client rectangle, which a skin can make far larger
+    // than the target; the copy only ever touches the target's pixels.
     if (fill.stretch && fill.type == TvxStretchType::stHorz) {
-      // Stretched to the new height, then repeated across.
-      TvxPixmap column(cw, ncr.Height());
-      CopyRect(picture, cr.Offset(from.left, from.top), column, {0, 0, cw, ncr.Height()});
       ForEachTile(ncr.left, ncr.right, cw, 0, target.Width(), [&](int64_t left, int64_t len) {
-        CopyRect(column, {0, 0, static_cast<int>(len), ncr.Height()}, target,
-                 {static_cast<int>(left), ncr.top, static_cast<int>(left + len), ncr.bottom});
+        Copy({cr.left, cr.top, cr.left + static_cast<int>(len), cr.bottom},
+             {static_cast<int>(left), ncr.top, static_cast<int>(left + len), ncr.bottom});
       });
       return;
     }
     if (fill.stretch && fill.type == TvxStretchType::stVert) {
-      TvxPixmap row(ncr.Width(), ch);
-      CopyRect(picture, cr.Offset(from.left, from.top), row, {0, 0, ncr.Width(), ch});
       ForEachTile(ncr.top, ncr.bottom, ch, 0, target.Height(), [&](int64_t top, int64_t len) {
-        CopyRect(row, {0, 0, ncr.Width(), static_cast<int>(len)}, target,
-                 {ncr.left, static_cast<int>(top), ncr.right, static_cast<int>(top + len)});
+        Copy({cr.left, cr.top, cr.right, cr.top + static_cast<int>(len)},
+             {ncr.left, static_cast<int>(top), ncr.right, static_cast<int>(top + len)});
       });
       return;
     }

@@ -34,30 +34,60 @@ void PutHeader(RegionData& data, size_t count, const PixRect& bounds) {
   PutRect(h + 16, bounds);
 }
 
+bool Inside(Pixel p) { return (p & 0xFFFFFFu) == 0; }
+
+void AddRect(RegionData& data, size_t& count, const PixRect& r) {
+  const size_t at = data.size();
+  data.resize(at + kRegionRectSize);  // grows geometrically
+  PutRect(data.data() + at, r);
+  ++count;
+}
+
+// One rectangle per run; false (and the data cut short) once past the limit.
+bool RunRects(const TvxPixmap& mask, int dx, int dy, RegionData& data, size_t& count) {
+  const int w = mask.Width(), h = mask.Height();
+  for (int y = 0; y < h; ++y) {
+    const Pixel* row = mask.Row(y);
+    int x = 0;
+    while (x < w) {
+      while (x < w && !Inside(row[x])) ++x;
+      if (x == w) break;
+      const int x0 = x;
+      while (x < w && Inside(row[x])) ++x;
+      if (count == kRegionRectLimit) return false;
+      AddRect(data, count, {x0 + dx, y + dy, x + dx, y + 1 + dy});
+    }
+  }
+  return true;
+}
+
+void RowSpanRects(const TvxPixmap& mask, int dx, int dy, RegionData& data, size_t& count) {
+  const int w = mask.Width(), h = mask.Height();
+  for (int y = 0; y < h; ++y) {
+    const Pixel* row = mask.Row(y);
+    int first = 0, last = w;
+    while (first < w && !Inside(row[first])) ++first;
+    if (first == w) continue;
+    while (!Inside(row[last - 1])) --last;
+    AddRect(data, count, {first + dx, y + dy, last + dx, y + 1 + dy});
+  }
+}
+
 }  // namespace
 
 RegionData MaskToRegionData(const TvxPixmap& mask, int dxIn, int dyIn) {
   RegionData data;
   if (mask.Empty()) return data;
   const int dx = ClampToLimit(dxIn), dy = ClampToLimit(dyIn);
-  const int w = mask.Width(), h = mask.Height();
   data.resize(kRegionHeaderSize);
   size_t count = 0;
-  for (int y = 0; y < h; ++y) {
-    const Pixel* row = mask.Row(y);
-    int x = 0;
-    while (x < w) {
-      while (x < w && (row[x] & 0xFFFFFFu) != 0) ++x;
-      if (x == w) break;
-      const int x0 = x;
-      while (x < w && (row[x] & 0xFFFFFFu) == 0) ++x;
-      const size_t at = data.size();
-      data.resize(at + kRegionRectSize);  // grows geometrically: no cap on the count
-      PutRect(data.data() + at, {x0 + dx, y + dy, x + dx, y + 1 + dy});
-      ++count;
-    }
+  if (!RunRects(mask, dx, dy, data, count)) {
+    data.resize(kRegionHeaderSize);
+    data.shrink_to_fit();
+    count = 0;
+    RowSpanRects(mask, dx, dy, data, count);
   }
-  PutHeader(data, count, {dx, dy, dx + w, dy + h});
+  PutHeader(data, count, {dx, dy, dx + mask.Width(), dy + mask.Height()});
   return data;
 }
 

@@ -23,10 +23,15 @@ constexpr size_t kRegionRectSize = 16;
 // need more still get all their rectangles; the Windows binding splits such
 // data into batches if the platform refuses it in one piece.
 constexpr size_t kRegionRectBudget = 10000;
+// The most rectangles one piece of region data may hold (4 MiB of data). A
+// mask that would need more (a skin's checkerboard) gets a simplified region
+// instead: per row, one rectangle from its first to its last black pixel.
+constexpr size_t kRegionRectLimit = size_t{1} << 18;
 
 // One rectangle per run of black pixels (red, green and blue 0; alpha ignored)
 // in each row, scanning rows from the top and each row from the left, offset
-// by (dx, dy). An empty mask gives empty data (size 0).
+// by (dx, dy), or the simplified region past kRegionRectLimit. An empty mask
+// gives empty data (size 0).
 RegionData MaskToRegionData(const TvxPixmap& mask, int dx, int dy);
 
 // The region of a mask at offset (0, 0).

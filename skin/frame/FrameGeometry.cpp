@@ -22,7 +22,8 @@ const char* HitCodeName(HitCode code) {
 int DefaultCaptionHeight(const FrameOptions& o) { return o.toolWindow ? 15 : 19; }
 int DefaultButtonSize(const FrameOptions& o) { return o.toolWindow ? 13 : 17; }
 
-FrameGeometry UpdateFrameGeometry(const FrameSkin& skin, int width, int height) {
+FrameGeometry UpdateFrameGeometry(const FrameSkin& skin, int widthIn, int heightIn) {
+  const int width = ClampFrameCoord(widthIn), height = ClampFrameCoord(heightIn);
   FrameGeometry g;
   g.width = width;
   g.height = height;
@@ -54,7 +55,7 @@ FrameGeometry UpdateFrameGeometry(const FrameSkin& skin, int width, int height) 
 }
 
 Rect CalcClientRect(const Rect& window, const FrameSkin& skin, const FrameOptions& options) {
-  Rect r = window;
+  Rect r = ClampFrameCoords(window);
   if (!options.hasBorder || options.maximizedMdiChild) return r;
   if (!skin.present) {
     const int ch = DefaultCaptionHeight(options);

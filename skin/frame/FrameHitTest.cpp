@@ -90,7 +90,9 @@ bool InsideFrameShape(const HitTestInput& in, int x, int y, int w, int h) {
   return StripBlack(st.left, x, y - m.Top);
 }
 
-HitCode HitTestFrame(const HitTestInput& in, int x, int y, int width, int height) {
+HitCode HitTestFrame(const HitTestInput& in, int xIn, int yIn, int widthIn, int heightIn) {
+  const int x = ClampFrameCoord(xIn), y = ClampFrameCoord(yIn);
+  const int width = ClampFrameCoord(widthIn), height = ClampFrameCoord(heightIn);
   if (in.skin && in.skin->present && in.geometry) return SkinHitTest(in, x, y, width, height);
   return DefaultHitTest(in, x, y, width, height);
 }

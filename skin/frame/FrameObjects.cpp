@@ -204,10 +204,10 @@ void LayoutCaptionButtons(FrameObjectList& objects, const FrameSkin& skin, const
     const int w = ButtonWidth(o, opt), h = ButtonHeight(o, opt);
     if (g.buttonsInLeft) {
       o.rect = {x, y, x + w, y + h};
-      x += s + w;
+      x = ClampFrameCoord(int64_t{x} + s + w);
     } else {
       o.rect = {x - w, y, x, y + h};
-      x -= s + w;
+      x = ClampFrameCoord(int64_t{x} - s - w);
     }
   };
   for (TvxStdCommand c : kPlacedCommands) {

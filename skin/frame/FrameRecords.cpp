@@ -7,8 +7,10 @@
 namespace vx::frame {
 namespace {
 
-Point P(const TvxPoint& p) { return {p.X, p.Y}; }
-Rect R(const TvxRect& r) { return {r.Left, r.Top, r.Right, r.Bottom}; }
+// Every skin value enters the rules through these, clamped.
+Point P(const TvxPoint& p) { return ClampFrameCoords(Point{p.X, p.Y}); }
+Rect R(const TvxRect& r) { return ClampFrameCoords(Rect{r.Left, r.Top, r.Right, r.Bottom}); }
+int N(int v) { return ClampFrameCoord(v); }
 TvxStdCommand Command(vx::TvxStdCommand c) { return static_cast<TvxStdCommand>(static_cast<int>(c)); }
 
 ObjectRecordKind KindOf(const TvxSkinRecord* r) {
@@ -48,11 +50,11 @@ FrameSkin FrameSkinFromSkinData(const TvxSkinData& data) {
   i.hittestrightbottompoint = P(f->hittestrightbottompoint);
   i.buttonsrect = R(f->buttonsrect);
   i.captionrect = R(f->captionrect);
-  i.buttonsoffset = f->buttonsoffset;
+  i.buttonsoffset = N(f->buttonsoffset);
   i.buttonsinleft = f->buttonsinleft;
-  i.borderwidth = f->borderwidth;
-  i.formminwidth = f->formminwidth;
-  i.formminheight = f->formminheight;
+  i.borderwidth = N(f->borderwidth);
+  i.formminwidth = N(f->formminwidth);
+  i.formminheight = N(f->formminheight);
   i.stretcheffect = f->stretcheffect;
   return s;
 }

@@ -85,4 +85,17 @@ const char* HitCodeName(HitCode code);
 // Integer halving of the layout rules truncates toward zero (as C++ does).
 constexpr int Half(int v) { return v / 2; }
 
+// Skin values are untrusted. The record adapters clamp every coordinate and
+// size into ±kFrameCoordLimit (far beyond any picture or screen), and so do
+// the rules on window sizes, so the rules' sums of a handful of terms stay
+// inside an int; rules that add up lists work in 64 bits and clamp the result.
+constexpr int kFrameCoordLimit = 1 << 24;
+constexpr int ClampFrameCoord(int64_t v) {
+  return v < -kFrameCoordLimit ? -kFrameCoordLimit : v > kFrameCoordLimit ? kFrameCoordLimit : static_cast<int>(v);
+}
+constexpr Point ClampFrameCoords(Point p) { return {ClampFrameCoord(p.X), ClampFrameCoord(p.Y)}; }
+constexpr Rect ClampFrameCoords(const Rect& r) {
+  return {ClampFrameCoord(r.Left), ClampFrameCoord(r.Top), ClampFrameCoord(r.Right), ClampFrameCoord(r.Bottom)};
+}
+
 }  // namespace vx::frame

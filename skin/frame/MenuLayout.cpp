@@ -30,16 +30,18 @@ PopupSize ComputePopupSize(const PopupSkin& skin, const PopupSizeInput& in) {
   const int content = text + 2 + glyphColumn + 19;
   const int defaultHeight = std::max(in.defaultItemHeight, 1);
 
-  int frameHeight;
+  // Item heights and the skin's rectangles are added up in 64 bits: the skin
+  // and the item count are not ours to trust.
+  int64_t frameHeight;
   if (skin.skinned) {
-    size.width = skin.pictureWidth - skin.itemsrect.Width() + content + skin.textrect.Left +
-                 (skin.skinrect.Width() - skin.textrect.Right);
-    frameHeight = skin.pictureHeight - skin.itemsrect.Height();
+    size.width = ClampFrameCoord(int64_t{skin.pictureWidth} - skin.itemsrect.Width() + content + skin.textrect.Left +
+                                 (int64_t{skin.skinrect.Width()} - skin.textrect.Right));
+    frameHeight = int64_t{skin.pictureHeight} - skin.itemsrect.Height();
   } else {
-    size.width = content + 10;
+    size.width = ClampFrameCoord(int64_t{content} + 10);
     frameHeight = 4;
   }
-  int sum = 0;
+  int64_t sum = 0;
   for (const MenuItem* item : items) {
     int h;
     if (skin.skinned) h = item->IsSeparator() ? skin.dividerrect.Height() : skin.skinrect.Height();
@@ -47,11 +49,11 @@ PopupSize ComputePopupSize(const PopupSkin& skin, const PopupSizeInput& in) {
     size.itemHeights.push_back(h);
     sum += h;
   }
-  size.height = frameHeight + sum;
-  const int count = static_cast<int>(items.size());
+  size.height = ClampFrameCoord(frameHeight + sum);
+  const int64_t count = static_cast<int64_t>(items.size());
   if (in.maxItemsInWindow > 0 && in.maxItemsInWindow < count) {
-    const int itemHeight = skin.skinned ? skin.skinrect.Height() : defaultHeight;
-    size.height = in.maxItemsInWindow * itemHeight + frameHeight + 20;
+    const int64_t itemHeight = skin.skinned ? skin.skinrect.Height() : defaultHeight;
+    size.height = ClampFrameCoord(in.maxItemsInWindow * itemHeight + frameHeight + 20);
     size.scrollMode = size.maxItemsLimited = true;
   }
   if (in.workAreaHeight > 0 && size.height > in.workAreaHeight) {
@@ -80,11 +82,11 @@ MenuItemPlaces LayoutMenuItems(const Rect& itemsRect, const std::vector<int>& he
   const size_t n = heights.size();
   places.rects.assign(n, Rect{});
   places.visible.assign(n, false);
-  int y = itemsRect.Top + (scrollMode ? 10 : 0);
-  const int bottom = itemsRect.Bottom - (scrollMode ? 10 : 0);
+  int64_t y = int64_t{itemsRect.Top} + (scrollMode ? 10 : 0);
+  const int64_t bottom = int64_t{itemsRect.Bottom} - (scrollMode ? 10 : 0);
   for (size_t i = static_cast<size_t>(std::max(firstVisible, 0)); i < n; ++i) {
     if (y + heights[i] > bottom) break;
-    places.rects[i] = {itemsRect.Left, y, itemsRect.Right, y + heights[i]};
+    places.rects[i] = {itemsRect.Left, ClampFrameCoord(y), itemsRect.Right, ClampFrameCoord(y + heights[i])};
     places.visible[i] = true;
     ++places.visibleCount;
     y += heights[i];

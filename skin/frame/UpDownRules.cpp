@@ -102,8 +102,12 @@ UpDownEvents UpDownRules::Press(int x, int y) {
   return ev;
 }
 
-void UpDownRules::Step(int delta, UpDownEvents& ev) {
-  UpDownEvents changed = SetPosition(position_ + delta);
+void UpDownRules::Step(int64_t delta, UpDownEvents& ev) {
+  // In 64 bits: Max and Increment may be anywhere in the int range, and a
+  // step that would leave Min..Max is refused like any other such position.
+  const int64_t next = position_ + delta;
+  if (next > max_ || next < min_) return;
+  UpDownEvents changed = SetPosition(static_cast<int>(next));
   ev.insert(ev.end(), changed.begin(), changed.end());
 }
 
@@ -122,7 +126,7 @@ UpDownEvents UpDownRules::Release() {
     ev.emplace_back(K::Repaint, i);
     if (b.hot) {
       // Released over the button: one last step and the click.
-      if (increment_ != 0) Step(i == 0 ? increment_ : -increment_, ev);
+      if (increment_ != 0) Step(i == 0 ? int64_t{increment_} : -int64_t{increment_}, ev);
       ev.emplace_back(i == 0 ? K::OnUpButtonClick : K::OnDownButtonClick);
     }
   }
@@ -145,7 +149,7 @@ UpDownEvents UpDownRules::TimerTick() {
     return ev;
   }
   if (direction_ == Direction::Up) Step(increment_, ev);
-  else if (direction_ == Direction::Down) Step(-increment_, ev);
+  else if (direction_ == Direction::Down) Step(-int64_t{increment_}, ev);
   return ev;
 }
 

@@ -86,7 +86,7 @@ class UpDownRules {
   };
   enum class Direction { None, Up, Down };
   void Track(int x, int y, UpDownEvents& ev);
-  void Step(int delta, UpDownEvents& ev);
+  void Step(int64_t delta, UpDownEvents& ev);
 
   bool useSkinSize_ = true;
   TUDOrientation orientation_ = TUDOrientation::udHorizontal;

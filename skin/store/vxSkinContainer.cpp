@@ -64,6 +64,9 @@ TvxSkinContainer ReadSkinContainer(ByteSpan container, bool decode) {
   }
   const int32_t count = r.ReadI32();
   if (count > 0) {
+    if (count > kMaxSkinPictures)
+      throw EvxStreamError("picture count " + std::to_string(count) + " is over the limit of " +
+                           std::to_string(kMaxSkinPictures) + " pictures");
     if (uint64_t(count) * kMinBmpBytes > r.Remaining())
       throw EvxStreamError("picture count " + std::to_string(count) + " does not fit in the container");
     c.pictures.resize(size_t(count));
@@ -163,6 +166,8 @@ Bytes BuildSkinContainer(const std::filesystem::path& definitionFile, const TvxB
   for (const std::string& name : ReadSkinList(ini, "PICTURES", "activepictures")) {
     if (name.empty())
       throw EvxStreamError("PICTURES entry " + std::to_string(parts.pictures.size()) + " names no file");
+    if (parts.pictures.size() >= size_t(kMaxSkinPictures))
+      throw EvxStreamError("PICTURES lists more than " + std::to_string(kMaxSkinPictures) + " pictures");
     parts.pictures.push_back(load(name));
   }
   parts.definitionLines = std::move(lines);

@@ -25,6 +25,9 @@ namespace vx {
 constexpr int32_t kSkinContainerVersion = 3;
 // All pictures of one container together; the program's skin uses well under a million.
 constexpr int64_t kMaxSkinPixels = int64_t{1} << 24;
+// Entries of the picture list; the program's skin has 18. Each entry costs a
+// record whatever its size, so tiny pictures must not pass for free.
+constexpr int32_t kMaxSkinPictures = 4096;
 
 struct TvxContainerPicture {
   bool present = false;

@@ -10,6 +10,8 @@
 //   e2e_window tabs TITLE
 //       prints the captions of the tabs of the tab control inside that window,
 //       one per line (UTF-8), after a line "tabs N"
+//   e2e_window edit TITLE
+//       prints the text of the first edit control inside that window (UTF-8)
 #include <windows.h>
 #include <commctrl.h>
 
@@ -32,6 +34,29 @@ BOOL CALLBACK FindTabControl(HWND w, LPARAM lp) {
     return FALSE;
   }
   return TRUE;
+}
+
+BOOL CALLBACK FindEdit(HWND w, LPARAM lp) {
+  wchar_t cls[64] = {};
+  GetClassNameW(w, cls, 64);
+  if (_wcsicmp(cls, L"Edit") == 0 || _wcsicmp(cls, L"TkEdit") == 0) {
+    *reinterpret_cast<HWND*>(lp) = w;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+// WM_GETTEXT is marshalled between processes by the system.
+int PrintEdit(HWND top) {
+  HWND edit = nullptr;
+  EnumChildWindows(top, FindEdit, reinterpret_cast<LPARAM>(&edit));
+  if (!edit) return 1;
+  wchar_t text[512] = {};
+  SendMessageW(edit, WM_GETTEXT, 512, reinterpret_cast<LPARAM>(text));
+  char utf8[512 * 3] = {};
+  WideCharToMultiByte(CP_UTF8, 0, text, -1, utf8, sizeof utf8, nullptr, nullptr);
+  std::printf("%s\n", utf8);
+  return 0;
 }
 
 // The tab control lives in the program's process: its item texts are asked
@@ -76,7 +101,7 @@ int PrintTabs(HWND top) {
 
 int wmain(int argc, wchar_t** argv) {
   if (argc < 3) {
-    std::fprintf(stderr, "usage: e2e_window geometry|close|tabs TITLE [TIMEOUT_MS]\n");
+    std::fprintf(stderr, "usage: e2e_window geometry|close|tabs|edit TITLE [TIMEOUT_MS]\n");
     return 2;
   }
   std::wstring cmd = argv[1];
@@ -93,6 +118,11 @@ int wmain(int argc, wchar_t** argv) {
   }
   if (cmd == L"tabs") {
     int rc = PrintTabs(w);
+    std::fflush(stdout);
+    return rc;
+  }
+  if (cmd == L"edit") {
+    int rc = PrintEdit(w);
     std::fflush(stdout);
     return rc;
   }

@@ -108,5 +108,12 @@ TEST(CodePage936, RoundTripsChineseText) {
   EXPECT_EQ(Utf16ToCp936(u"a\u0e01b"), "a?b");  // Thai is not in GBK
 }
 
+TEST(CodePage936, LoneSurrogatesBecomeOneQuestionMarkAndKeepTheirNeighbours) {
+  EXPECT_EQ(Utf16ToCp936(std::u16string(u"\xD83C" "A\u5929")), "?A\xCC\xEC");
+  EXPECT_EQ(Utf16ToCp936(std::u16string(u"\xD83C\xD83C" "b")), "??b");
+  EXPECT_EQ(Utf16ToCp936(std::u16string(u"x\xDC00" "y")), "x?y");
+  EXPECT_EQ(Utf16ToCp936(std::u16string(u"z\xD83C")), "z?");
+}
+
 }  // namespace
 }  // namespace kinopod

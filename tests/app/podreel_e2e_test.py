@@ -294,6 +294,21 @@ def check_category_button(origin, program):
     print("ok: Tab and Space", flush=True)
 
 
+def edit_text(wine, window_exe):
+    out = subprocess.run([wine, window_exe, "edit", TITLE], capture_output=True, timeout=60)
+    return out.stdout.decode("utf-8").rstrip("\r\n") if out.returncode == 0 else None
+
+
+def wait_for_edit(wine, window_exe, text, timeout):
+    """Polls the keyword box until it holds `text` (typing is asynchronous)."""
+    deadline = time.monotonic() + timeout
+    while time.monotonic() < deadline:
+        if edit_text(wine, window_exe) == text:
+            return True
+        time.sleep(0.2)
+    return False
+
+
 def fail(message, program=None):
     print("FAIL:", message, "| requests seen:", requests, flush=True)
     if program and program.poll() is None:
@@ -367,7 +382,8 @@ def main():
 def search(wine, window_exe, program, port, labels, origin):
     click_rect(origin, EDIT)
     subprocess.run(["xdotool", "type", "--delay", "60", KEYWORD], check=True, timeout=60)
-    time.sleep(0.5)
+    if not wait_for_edit(wine, window_exe, KEYWORD, 30):
+        fail("the keyword box holds %r after typing %r" % (edit_text(wine, window_exe), KEYWORD), program)
     click_rect(origin, SEARCH_BUTTON)
     got = wait_for_searches(7, 120)
     want = sorted(expected_search(row, KEYWORD, port) for row in range(1, 8))

@@ -6,8 +6,12 @@
 #include <exdispid.h>
 #include <olectl.h>
 
+#include <stdexcept>
+
 #include "Lantern.h"
+#include "LntEventSink.h"
 #include "LntProcess.h"
+#include "tkForms.h"
 
 using namespace kinopod::lnt;
 
@@ -282,6 +286,56 @@ TEST_F(HostTest, AssignedHandlersGiveTheAnswers) {
             S_OK);
   POINT pt{};
   EXPECT_EQ(ui->ShowContextMenu(0, &pt, nullptr, nullptr), E_ABORT);
+}
+
+TEST_F(HostTest, ThrowingHandlersAreReportedAndTheBrowserGetsTheFallback) {
+  tk::TApplication app;
+  std::vector<std::wstring> boxes;
+  app.MessageBoxHook = [&](const std::wstring& text, const std::wstring&, unsigned) {
+    boxes.push_back(text);
+    return IDOK;
+  };
+  TLantern control;
+  auto fail = [](auto...) -> HRESULT { throw std::runtime_error("handler failed"); };
+  control.OnShowContextMenu = fail;
+  control.OnTranslateUrl = fail;
+  control.OnZoomPercentChange = fail;
+  control.OnQueryService = fail;
+  control.OnEvaluateNewWindow = fail;
+  control.OnTitleChange = [](TLNT*, const std::wstring&) { throw 42; };  // not even a std::exception
+
+  POINT pt{};
+  auto ui = SiteAs<IDocHostUIHandler>(control, IID_IDocHostUIHandler);
+  EXPECT_EQ(ui->ShowContextMenu(0, &pt, nullptr, nullptr), S_FALSE);
+  LPWSTR translated = reinterpret_cast<LPWSTR>(1);
+  wchar_t url[] = L"http://x/";
+  EXPECT_EQ(ui->TranslateUrl(0, url, &translated), S_FALSE);
+  EXPECT_EQ(translated, nullptr);
+  EXPECT_EQ(SiteAs<IZoomEvents>(control, IID_IZoomEvents)->OnZoomPercentChanged(150), S_FALSE);
+  ComPtr<IServiceProvider> services = SiteAs<IServiceProvider>(control, IID_IServiceProvider);
+  ComPtr<IUnknown> service;
+  EXPECT_EQ(services->QueryService(IID_IUnknown, IID_IUnknown, service.PutVoid()), E_NOINTERFACE);
+  ComPtr<INewWindowManager> windows;
+  ASSERT_EQ(services->QueryService(IID_INewWindowManager, IID_INewWindowManager, windows.PutVoid()), S_OK);
+  EXPECT_EQ(windows->EvaluateNewWindow(L"http://x/", L"", L"", L"", FALSE, 0, 0), E_FAIL);
+  ASSERT_EQ(boxes.size(), 5u);
+  EXPECT_NE(boxes[0].find(L"handler failed"), std::wstring::npos) << boxes[0];
+
+  // The event sink the browser calls: DISPID_TITLECHANGE with a title.
+  ComPtr<IDispatch> sink = ComPtr<IDispatch>::Attach(LntEventSink::Create(&control));
+  VARIANT title;
+  title.vt = VT_BSTR;
+  title.bstrVal = SysAllocString(L"t");
+  DISPPARAMS params{&title, nullptr, 1, 0};
+  EXPECT_EQ(sink->Invoke(DISPID_TITLECHANGE, IID_NULL, 0, DISPATCH_METHOD, &params, nullptr, nullptr, nullptr), S_OK);
+  VariantClear(&title);
+  ASSERT_EQ(boxes.size(), 6u);
+  EXPECT_NE(boxes[5].find(L"Unknown exception"), std::wstring::npos) << boxes[5];
+
+  // The application's own exception hook sees them first, and may itself throw.
+  app.OnException = [](tk::TObject*, const std::wstring&) { throw std::runtime_error("hook failed"); };
+  EXPECT_EQ(ui->ShowContextMenu(0, &pt, nullptr, nullptr), S_FALSE);
+  EXPECT_EQ(boxes.size(), 6u);
 }
 
 TEST_F(HostTest, ScriptErrorActions) {

@@ -5,9 +5,11 @@
 #include "LoopbackServer.h"
 
 #include <chrono>
+#include <stdexcept>
 
 #include "Lantern.h"
 #include "LntProcess.h"
+#include "tkForms.h"
 
 using namespace kinopod::lnt;
 
@@ -91,6 +93,44 @@ TEST_F(NavigationTest, SearchTabBrowserReachesTheServerWithUrlUnchanged) {
     ASSERT_TRUE(asWindow);
     HWND none = reinterpret_cast<HWND>(1);
     EXPECT_NE(asWindow->GetWindow(&none), S_OK);
+  }
+  DestroyWindow(parent);
+}
+
+TEST_F(NavigationTest, AHandlerThrowingFromANavigationEventIsReportedOnceAndBrowsingGoesOn) {
+  tk::TApplication app;
+  std::vector<std::wstring> boxes;
+  app.MessageBoxHook = [&](const std::wstring& text, const std::wstring&, unsigned) {
+    boxes.push_back(text);
+    return IDOK;
+  };
+  LoopbackServer server;
+  HWND parent = MakeParent();
+  {
+    TLantern browser;
+    browser.SetParentWindow(parent);
+    browser.SetWidth(320);
+    browser.SetHeight(240);
+    int thrown = 0;
+    browser.OnBeforeNavigate2 = [&](auto...) {
+      ++thrown;
+      throw std::runtime_error("navigation handler failed");
+    };
+    const std::wstring base = L"http://127.0.0.1:" + std::to_wstring(server.Port());
+    browser.Navigate(base + L"/first");
+    ASSERT_TRUE(PumpUntil([&] { return !server.Requests().empty(); }, 30000)) << "the first request never came";
+    ASSERT_EQ(thrown, 1);
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_NE(boxes[0].find(L"navigation handler failed"), std::wstring::npos);
+
+    // The browser goes on: the next navigation runs its handler and reaches the server.
+    bool seen = false;
+    browser.OnBeforeNavigate2 = [&](auto...) { seen = true; };
+    browser.Navigate(base + L"/second");
+    ASSERT_TRUE(PumpUntil([&] { return server.Requests().size() >= 2; }, 30000)) << "the second request never came";
+    EXPECT_TRUE(seen);
+    EXPECT_EQ(server.Requests().back().rfind("GET /second", 0), 0u) << server.Requests().back();
+    EXPECT_EQ(boxes.size(), 1u);
   }
   DestroyWindow(parent);
 }

@@ -7,12 +7,28 @@
 // the definition instead of dying on the zlib checksum.
 //
 // Run by hand for longer:  build/native/tests/fuzz/skin_container_fuzzer -max_total_time=3600 WORK tests/fuzz/seeds
+#include <zlib.h>
+
 #include <cstddef>
 #include <cstdint>
 
 #include "vxSkinData.h"
 #include "vxSkinErrors.h"
 #include "vxSkinZlib.h"
+
+namespace {
+
+// The fastest zlib level: the stream's content is what is fuzzed, and level 9
+// cost most of each execution.
+vx::Bytes Compress(vx::ByteSpan raw) {
+  uLongf size = compressBound(static_cast<uLong>(raw.size()));
+  vx::Bytes out(size);
+  if (compress2(out.data(), &size, raw.data(), static_cast<uLong>(raw.size()), Z_BEST_SPEED) != Z_OK) __builtin_trap();
+  out.resize(size);
+  return out;
+}
+
+}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (size < 1) return 0;
@@ -21,7 +37,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (data[0] & 1) {
     stored.SetCompressedData(vx::Bytes(rest.begin(), rest.end()));
   } else {
-    stored.SetCompressedData(vx::DeflateSkin(rest));
+    stored.SetCompressedData(Compress(rest));
   }
   vx::TvxSkinData skin;
   try {

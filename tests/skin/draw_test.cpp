@@ -43,6 +43,20 @@ TEST(Copy, ScalesNearestNeighbourAndClipsToBothPictures) {
   EXPECT_EQ(SrcX(t.At(2, 0)), 3);
 }
 
+TEST(Copy, EnlargingKeepsEveryPixelWhoseSourceIsOutside) {
+  // Rows repeat when enlarging; the columns whose source lies left of the
+  // picture must keep each row's own value, not the row above's.
+  TvxPixmap src = Numbered(2, 2);
+  TvxPixmap dst = Numbered(6, 6);
+  const TvxPixmap before = dst;
+  CopyRect(src, {-1, 0, 2, 2}, dst, {0, 0, 6, 6});  // 3 x 2 source onto 6 x 6
+  for (int y = 0; y < 6; ++y) {
+    for (int x = 0; x < 2; ++x) ASSERT_EQ(dst.At(x, y), before.At(x, y)) << x << "," << y;
+    ASSERT_EQ(SrcX(dst.At(2, y)), 0) << y;
+    ASSERT_EQ(SrcY(dst.At(2, y)), y / 3) << y;
+  }
+}
+
 TEST(ThreePart, ButtonDrawnWiderTilesTheMiddleAndPinsTheEnds) {
   TvxPixmap src = Numbered(90, 30);
   const PixRect r{5, 2, 83, 24};  // 78 wide
@@ -140,6 +154,26 @@ TEST(NinePart, AtTheSourceSizeReproducesTheSourceWhateverTheFlags) {
     DrawNinePart(src, from, s, MapStandardSize(s, sw, sh, sw, sh), sw, sh, e, c, out);
     for (int y = 0; y < sh; ++y)
       for (int x = 0; x < sw; ++x) ASSERT_EQ(out.At(x, y), src.At(from.left + x, from.top + y)) << i;
+  }
+}
+
+TEST(NinePart, OneWayStretchOfAClientFarLargerThanTheTargetDrawsTheVisiblePart) {
+  // The new client rectangle reaches 30,000 pixels past a 100 x 100 target:
+  // only the target's pixels are drawn, as if the whole stretch were made.
+  TvxPixmap src = Numbered(50, 30);
+  const NinePartLayout s{{5, 5}, {45, 5}, {5, 25}, {45, 25}, {5, 5, 45, 25}};  // client 40 x 20
+  NinePartLayout n = s;
+  n.client = {5, 5, 30005, 30005};
+  TvxPixmap out;
+  DrawNinePart(src, {0, 0, 50, 30}, s, n, 100, 100, {}, {true, TvxStretchType::stHorz, true}, out);
+  for (int x = 5; x < 100; ++x) {
+    ASSERT_EQ(SrcX(out.At(x, 50)), 5 + (x - 5) % 40) << x;
+    ASSERT_EQ(SrcY(out.At(x, 99)), 5);  // 20 rows over 30,000: the first lasts 1,500
+  }
+  DrawNinePart(src, {0, 0, 50, 30}, s, n, 100, 100, {}, {true, TvxStretchType::stVert, true}, out);
+  for (int y = 5; y < 100; ++y) {
+    ASSERT_EQ(SrcY(out.At(50, y)), 5 + (y - 5) % 20) << y;
+    ASSERT_EQ(SrcX(out.At(99, y)), 5);
   }
 }
 

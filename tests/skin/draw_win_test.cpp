@@ -12,22 +12,29 @@
 #include "vxLayerWindow.h"
 #include "vxPlatform.h"
 #include "vxRegionWin.h"
+#include "ProgramSkin.h"
 #include "vxUtils.h"
 
 namespace vx {
 namespace {
 
-void Pump(DWORD ms) {
+// Handles messages until `done` holds or `ms` have passed; returns whether it held.
+template <class Done>
+bool PumpUntil(Done done, DWORD ms) {
   const DWORD end = GetTickCount() + ms;
   MSG msg;
-  while (static_cast<LONG>(end - GetTickCount()) > 0) {
+  while (!done()) {
+    if (static_cast<LONG>(end - GetTickCount()) <= 0) return false;
     while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
       TranslateMessage(&msg);
       DispatchMessageW(&msg);
     }
     Sleep(5);
   }
+  return true;
 }
+
+void Pump(DWORD ms) { PumpUntil([] { return false; }, ms); }
 
 TEST(Platform, ServicesResolveAndFallBackSoundly) {
   const TvxPlatform& p = TvxPlatform::Get();
@@ -61,19 +68,30 @@ TEST(Region, DataPastTheBudgetBecomesOneRegion) {
 }
 
 // A window of the program's frame size whose region comes from a mask with
-// the frame's corner points and cut corners.
+// the frame's corner points (pinned once, in ProgramSkin.h) and cut corners.
+const frame::FrameSkin kProgramFrame = frame::testing::ProgramFrameSkin();
+
 TvxPixmap FrameMask() {
-  TvxPixmap m(285, 210, 0);
+  const int w = kProgramFrame.pictureWidth, h = kProgramFrame.pictureHeight;
+  TvxPixmap m(w, h, 0);
   for (int i = 0; i < 6; ++i)
     for (int j = 0; j < 6 - i; ++j) {
       m.Set(i, j, 0xFFFFFF);
-      m.Set(284 - i, j, 0xFFFFFF);
-      m.Set(i, 209 - j, 0xFFFFFF);
-      m.Set(284 - i, 209 - j, 0xFFFFFF);
+      m.Set(w - 1 - i, j, 0xFFFFFF);
+      m.Set(i, h - 1 - j, 0xFFFFFF);
+      m.Set(w - 1 - i, h - 1 - j, 0xFFFFFF);
     }
   return m;
 }
-const NinePartLayout kFrame{{9, 27}, {273, 27}, {4, 205}, {279, 205}, {3, 26, 282, 207}};
+
+NinePartLayout ProgramFrameLayout() {
+  const frame::FormInfo& f = kProgramFrame.info;
+  auto p = [](frame::Point q) { return PixPoint{q.X, q.Y}; };
+  const frame::Rect& c = f.clientrect;
+  return {p(f.lefttoppoint), p(f.righttoppoint), p(f.leftbottompoint), p(f.rightbottompoint),
+          {c.Left, c.Top, c.Right, c.Bottom}};
+}
+const NinePartLayout kFrame = ProgramFrameLayout();
 
 LRESULT CALLBACK RedProc(HWND h, UINT m, WPARAM wp, LPARAM lp) {
   if (m == WM_ERASEBKGND) {
@@ -97,14 +115,13 @@ TEST(Region, MaskRegionCutsTheWindowsCorners) {
   HWND w = CreateWindowExW(WS_EX_TOPMOST, wc.lpszClassName, L"", WS_POPUP, X, Y, W, H, nullptr, nullptr,
                            wc.hInstance, nullptr);
   ASSERT_TRUE(w);
-  auto sized = SizedMaskRegion(FrameMask(), kFrame, MapStandardSize(kFrame, 285, 210, W, H), W);
+  auto sized = SizedMaskRegion(FrameMask(), kFrame, MapStandardSize(kFrame, kProgramFrame.pictureWidth, kProgramFrame.pictureHeight, W, H), W);
   ASSERT_TRUE(sized);
   TvxWindowRegion owner;
   ASSERT_TRUE(owner.Apply(w, SizedRegionHandle(*sized)));
   EXPECT_TRUE(owner.HasRegion());
   ShowWindow(w, SW_SHOWNOACTIVATE);
   UpdateWindow(w);
-  Pump(300);
   HRGN check = CreateRectRgn(0, 0, 0, 0);
   ASSERT_NE(GetWindowRgn(w, check), ERROR);
   EXPECT_FALSE(PtInRegion(check, 0, 0));
@@ -116,10 +133,16 @@ TEST(Region, MaskRegionCutsTheWindowsCorners) {
   EXPECT_TRUE(PtInRegion(check, W / 2, H / 2));
   EXPECT_TRUE(PtInRegion(check, W - 7, H - 1));
   DeleteObject(check);
-  // What the screen shows: the corner is the desktop, the inside is red.
-  HDC screen = GetDC(nullptr);
-  const COLORREF corner = GetPixel(screen, X, Y), inside = GetPixel(screen, X + W / 2, Y + H / 2);
-  ReleaseDC(nullptr, screen);
+  // What the screen shows: the corner is the desktop, the inside is red
+  // (read once the window has been painted).
+  auto pixel = [](int x, int y) {
+    HDC screen = GetDC(nullptr);
+    const COLORREF c = GetPixel(screen, x, y);
+    ReleaseDC(nullptr, screen);
+    return c;
+  };
+  PumpUntil([&] { return pixel(X + W / 2, Y + H / 2) == RGB(220, 30, 30); }, 3000);
+  const COLORREF corner = pixel(X, Y), inside = pixel(X + W / 2, Y + H / 2);
   EXPECT_EQ(inside, RGB(220, 30, 30));
   EXPECT_NE(corner, RGB(220, 30, 30));
   if (const char* keep = getenv("KINOPOD_KEEP_WINDOW")) Pump(atoi(keep));  // time for a screenshot

@@ -8,6 +8,8 @@
 #include <sstream>
 #include <string>
 
+#include "FrameRecords.h"
+#include "ProgramSkin.h"
 #include "vxSkinData.h"
 #include "vxSkinDataControls.h"
 #include "vxSkinDataObjects.h"
@@ -145,23 +147,35 @@ TEST_F(ProgramSkin, SectionsListTheKeysTheirRecordsRead) {
 }
 
 TEST_F(ProgramSkin, WindowSections) {
+  // The frame's figures are pinned in one place, the frame tests' fixture
+  // (ProgramSkin.h); the skin must carry exactly those.
+  const frame::FrameSkin pinned = frame::testing::ProgramFrameSkin();
+  const frame::FrameSkin loaded = frame::FrameSkinFromSkinData(*data_);
+  ASSERT_TRUE(loaded.present);
+  EXPECT_EQ(loaded.pictureWidth, pinned.pictureWidth);
+  EXPECT_EQ(loaded.pictureHeight, pinned.pictureHeight);
+  EXPECT_EQ(loaded.hasMask, pinned.hasMask);
+  const frame::FormInfo &a = loaded.info, &b = pinned.info;
+  EXPECT_EQ(a.lefttoppoint, b.lefttoppoint);
+  EXPECT_EQ(a.righttoppoint, b.righttoppoint);
+  EXPECT_EQ(a.leftbottompoint, b.leftbottompoint);
+  EXPECT_EQ(a.rightbottompoint, b.rightbottompoint);
+  EXPECT_EQ(a.clientrect, b.clientrect);
+  EXPECT_EQ(a.maskrectarea, b.maskrectarea);
+  EXPECT_EQ(a.hittestlefttoppoint, b.hittestlefttoppoint);
+  EXPECT_EQ(a.hittestrighttoppoint, b.hittestrighttoppoint);
+  EXPECT_EQ(a.hittestleftbottompoint, b.hittestleftbottompoint);
+  EXPECT_EQ(a.hittestrightbottompoint, b.hittestrightbottompoint);
+  EXPECT_EQ(a.captionrect, b.captionrect);
+  EXPECT_EQ(a.buttonsrect, b.buttonsrect);
+  EXPECT_EQ(a.buttonsoffset, b.buttonsoffset);
+  EXPECT_EQ(a.buttonsinleft, b.buttonsinleft);
+  EXPECT_EQ(a.borderwidth, b.borderwidth);
+  EXPECT_EQ(a.formminwidth, b.formminwidth);
+  EXPECT_EQ(a.formminheight, b.formminheight);
+  EXPECT_EQ(a.stretcheffect, b.stretcheffect);
+
   auto& form = dynamic_cast<TvxDataSkinFormInfo&>(data_->FormInfo());
-  EXPECT_EQ(form.lefttoppoint, (TvxPoint{9, 27}));
-  EXPECT_EQ(form.righttoppoint, (TvxPoint{273, 27}));
-  EXPECT_EQ(form.leftbottompoint, (TvxPoint{4, 205}));
-  EXPECT_EQ(form.rightbottompoint, (TvxPoint{279, 205}));
-  EXPECT_EQ(form.clientrect, (TvxRect{3, 26, 282, 207}));
-  EXPECT_EQ(form.maskrectarea, (TvxRect{3, 3, 282, 207}));
-  EXPECT_EQ(form.hittestlefttoppoint, (TvxPoint{7, 6}));
-  EXPECT_EQ(form.hittestrighttoppoint, (TvxPoint{279, 8}));
-  EXPECT_EQ(form.hittestleftbottompoint, (TvxPoint{5, 205}));
-  EXPECT_EQ(form.hittestrightbottompoint, (TvxPoint{280, 206}));
-  EXPECT_EQ(form.captionrect, (TvxRect{5, 3, 280, 20}));
-  EXPECT_TRUE(form.buttonsrect.IsEmpty());
-  EXPECT_EQ(form.buttonsoffset, 5);
-  EXPECT_EQ(form.borderwidth, 3);
-  EXPECT_EQ(form.formminwidth, 200);
-  EXPECT_EQ(form.formminheight, 0);
   EXPECT_EQ(form.bgpictureindex, -1);
   EXPECT_EQ(form.stretchtype, TvxStretchType::stFull);
   EXPECT_FALSE(form.autorenderinginactiveimage);

@@ -62,6 +62,27 @@ TEST(RegionData, ContainsExactlyTheBlackPixelsEvenPastTheRectangleBudget) {
   EXPECT_EQ(RegionDataRects(d)->back(), (PixRect{199, 199, 200, 200}));
 }
 
+TEST(RegionData, MasksPastTheRectangleLimitGetOneRectanglePerRow) {
+  auto board = [](int w, int h) {
+    TvxPixmap m(w, h, kWhite);
+    for (int y = 0; y < h; ++y)
+      for (int x = (y & 1); x < w; x += 2) m.Set(x, y, kBlack);
+    return m;
+  };
+  // 1024 x 512 needs exactly the limit: every run is kept.
+  EXPECT_EQ(RegionDataRects(MaskToRegionData(board(1024, 512), 0, 0))->size(), kRegionRectLimit);
+  // One row more is over it: each row becomes its first to its last black pixel.
+  const RegionData d = MaskToRegionData(board(1024, 513), 10, 20);
+  const auto rects = *RegionDataRects(d);
+  ASSERT_EQ(rects.size(), 513u);
+  EXPECT_EQ(rects[0], (PixRect{10, 20, 10 + 1023, 21}));
+  EXPECT_EQ(rects[1], (PixRect{11, 21, 10 + 1024, 22}));
+  EXPECT_EQ(RegionDataBounds(d), (PixRect{10, 20, 1034, 533}));
+  TvxPixmap sparse(100, 3, kWhite);  // a row without black pixels gives no rectangle
+  sparse.Set(7, 2, kBlack);
+  EXPECT_EQ(RegionDataRects(MaskRegion(sparse))->size(), 1u);
+}
+
 // A 40 × 30 mask with rounded-off top corners: three white pixels in each.
 TvxPixmap CornerMask() {
   TvxPixmap m(40, 30, kBlack);

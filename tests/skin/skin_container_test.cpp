@@ -72,6 +72,30 @@ TEST(SkinContainer, CountsThatCannotFitFailBeforeLooping) {
   EXPECT_EQ(ReadSkinContainer(negative).definition, "x");
 }
 
+TEST(SkinContainer, PictureListIsBoundedByCountNotOnlyByPixels) {
+  // 1 x 1 pictures spend almost nothing of the pixel budget; the count stops them.
+  BmpSpec s;
+  s.width = 1;
+  s.height = 1;
+  s.bitCount = 1;
+  s.palette = {0, 0xFFFFFF};
+  s.pixels.assign(4, 0);
+  const Bytes bmp = MakeBmp(s);
+  auto container = [&](int32_t n) {
+    Bytes c{3, 0, 0, 0, 1, 1, 1};
+    PutI32(c, n);
+    for (int32_t i = 0; i < n; ++i) PutBytes(c, bmp);
+    return c;
+  };
+  EXPECT_EQ(ReadSkinContainer(container(kMaxSkinPictures)).pictures.size(), size_t(kMaxSkinPictures));
+  try {
+    ReadSkinContainer(container(kMaxSkinPictures + 1));
+    ADD_FAILURE() << "a picture list over the limit was read";
+  } catch (const EvxStreamError& e) {
+    EXPECT_NE(std::string(e.what()).find("over the limit"), std::string::npos) << e.what();
+  }
+}
+
 TEST(SkinContainer, PictureBudgetCoversTheWholeContainer) {
   // Each bitmap is legal alone; together they claim more pixels than any skin may hold.
   BmpSpec s;
@@ -193,6 +217,20 @@ TEST_F(SkinFolder, MissingSectionsKeepTheOldBytesAndMissingFilesFail) {
   Write("skin.ini", Definition({}));
   EXPECT_THROW(skin.LoadFromSkinFile(dir_ / "skin.ini"), EvxStreamError);  // main.bmp is not there
   EXPECT_THROW(skin.LoadFromCompressedFile(dir_ / "absent.skn"), EvxStreamError);
+}
+
+TEST_F(SkinFolder, BuildingRefusesMorePicturesThanAContainerMayHold) {
+  std::string list = "activepicturescount=" + std::to_string(kMaxSkinPictures + 1) + "\r\n";
+  for (int i = 0; i <= kMaxSkinPictures; ++i) list += std::to_string(i) + "=a.bmp\r\n";
+  std::string def = Definition({});
+  const std::string twoPictures = "activepicturescount=2\r\n0=a.bmp\r\n1=b.bmp\r\n";
+  ASSERT_NE(def.find(twoPictures), std::string::npos);
+  def.replace(def.find(twoPictures), twoPictures.size(), list);
+  Write("skin.ini", def);
+  Write("main.bmp", EncodeBmp(Gradient(4, 4), 24));
+  Write("mask.bmp", EncodeBmp(Gradient(4, 4), 24));
+  Write("a.bmp", EncodeBmp(Gradient(1, 1), 24));
+  EXPECT_THROW(BuildSkinContainer(dir_ / "skin.ini"), EvxStreamError);
 }
 
 }  // namespace

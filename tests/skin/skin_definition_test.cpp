@@ -28,6 +28,13 @@ TEST(SkinIni, LookupIgnoresCaseAndTakesTheLastSectionAndLine) {
   EXPECT_EQ(ini.ReadString("edit", "fontname", ""), "Tahoma");
   EXPECT_FALSE(ini.SectionExists("orphan"));
   EXPECT_EQ(ini.SectionCount(), 3u);
+  // Reads that alternate between sections, and sections added by writing.
+  ini.WriteString("Fresh", "k", "v");
+  EXPECT_EQ(ini.ReadString("edit", "fontname", ""), "Tahoma");
+  EXPECT_EQ(ini.ReadString("fresh", "k", ""), "v");
+  EXPECT_EQ(ini.ReadInteger("button", "fontheight", 0), 12);
+  EXPECT_EQ(ini.ReadString("FRESH", "fontname", "none"), "none");
+  EXPECT_EQ(ini.SectionCount(), 4u);
 }
 
 TEST(SkinIni, IntegersAcceptDecimalAndHexAndFallBackOnAnythingElse) {

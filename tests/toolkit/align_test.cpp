@@ -44,16 +44,18 @@ TEST(Align, EachAlignmentTakesItsStripAndClientTakesTheRest) {
 
 TEST(Align, BottomAndRightStackOutwardsWithTiesToTheLaterControl) {
   std::vector<AlignItem> items = {
-      {alBottom, Bounds(0, 80, 10, 10)},   // bottom 90
-      {alBottom, Bounds(0, 90, 10, 10)},   // bottom 100: lowest, goes to the very bottom
+      {alBottom, Bounds(0, 90, 10, 10)},   // bottom 100
+      {alBottom, Bounds(0, 60, 10, 10)},   // bottom 70: higher, so inside although later
+      {alBottom, Bounds(0, 80, 10, 20)},   // bottom 100 again: the tie goes to the later, outside
       {alRight, Bounds(50, 0, 10, 10)},    // right 60
       {alRight, Bounds(50, 0, 10, 10)},    // same right: the later one goes outside
   };
   AlignItems(Rect(0, 0, 100, 100), items);
-  EXPECT_EQ(items[1].bounds.Top, 90);
-  EXPECT_EQ(items[0].bounds.Top, 80);
-  EXPECT_EQ(items[3].bounds.Left, 90);
-  EXPECT_EQ(items[2].bounds.Left, 80);
+  EXPECT_EQ(items[2].bounds.Top, 80);
+  EXPECT_EQ(items[0].bounds.Top, 70);
+  EXPECT_EQ(items[1].bounds.Top, 60);
+  EXPECT_EQ(items[4].bounds.Left, 90);
+  EXPECT_EQ(items[3].bounds.Left, 80);
 }
 
 TEST(Align, InvisibleControlsTakeNoSpace) {

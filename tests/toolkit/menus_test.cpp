@@ -38,7 +38,12 @@ TEST_F(ToolkitTest, MenuItemsFindAcceleratorsAndShortcutsAndBuildAPlatformMenu) 
   blue->SetRadioItem(true);
 
   EXPECT_EQ(menu.Items()->FindAccel(L'o'), open);
-  EXPECT_EQ(menu.Items()->FindAccel(L'O'), open) << "hidden &Options is skipped";
+  EXPECT_EQ(menu.Items()->FindAccel(L'O'), open);
+  // A hidden item ahead of a visible one with the same accelerator is passed over.
+  TPopupMenu order(nullptr);
+  AddItem(order.Items(), L"&Zoom")->Visible = false;
+  TMenuItem* zero = AddItem(order.Items(), L"&Zero");
+  EXPECT_EQ(order.Items()->FindAccel(L'z'), zero) << "hidden &Zoom is skipped";
   EXPECT_EQ(menu.Items()->FindAccel(L'p'), nullptr) << "disabled items are not found";
   EXPECT_EQ(menu.Items()->FindAccel(L'\u0410'), file);  // А finds а
   EXPECT_EQ(file->FindAccel(L's'), save);

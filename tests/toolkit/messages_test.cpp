@@ -47,13 +47,16 @@ TEST_F(ToolkitTest, AWindowProcHookSeesEveryMessageAndCanBeTakenOut) {
   SetWindowTextW(f->Handle(), L"changed");
   SendMessageW(f->Handle(), WM_APP + 5, 1, 2);
   PostMessageW(f->Handle(), WM_APP + 6, 0, 0);
-  Pump(100);
+  EXPECT_TRUE(PumpUntil([&] { return chain[WM_APP + 6] > 0; }));
   UnhookWindowsHookEx(hook);
   g_hookCounts = nullptr;
 
   EXPECT_GT(chain[WM_NCCREATE], 0);
   EXPECT_GT(chain[WM_NCCALCSIZE], 0);
   EXPECT_EQ(chain[WM_APP + 6], 1);
+  // The hook must have seen the sent messages, or the comparison below proves nothing.
+  EXPECT_EQ(hooked[WM_APP + 5], 1);
+  EXPECT_GT(hooked[WM_SETTEXT], 0);
   for (auto [msg, n] : hooked)
     EXPECT_GE(chain[msg], n) << "message " << msg << " sent to the window passed the chain by";
   RECT wr, cr;

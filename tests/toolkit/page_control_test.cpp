@@ -75,7 +75,7 @@ class PageControlTest : public ToolkitTest {
 TEST_F(PageControlTest, TwentySheetsScrollTheTabRowAndTheUserPicksPages) {
   std::vector<TTabSheet*> sheets;
   for (int i = 0; i < 20; ++i) sheets.push_back(AddSheet(L"Sheet " + std::to_wstring(i)));
-  Pump(20);
+  PumpUntilIdle();
   ASSERT_EQ(pc->TabCount(), 20);
   EXPECT_EQ(PlatformTabCount(), 20);
   EXPECT_EQ(PlatformCaption(13), L"Sheet 13");
@@ -203,7 +203,7 @@ TEST_F(PageControlTest, FreeingASheetRemovesItsTabAndEverythingItOwns) {
 TEST_F(PageControlTest, PagesFillThePageAreaWhereverTheTabsAre) {
   TTabSheet* a = AddSheet(L"alpha");
   TTabSheet* b = AddSheet(L"beta");
-  Pump(20);
+  PumpUntilIdle();
   TRect area = pc->DisplayRect();
   TRect tab = pc->TabRect(0);
   EXPECT_GE(area.Top, tab.Bottom - 2);
@@ -305,10 +305,10 @@ TEST_F(PageControlTest, FiveHundredSheetsGiveBackEveryObject) {
       if (i % 50 == 0) pc->SetActivePage(s);
     }
     pc->Repaint();
-    Pump(30);
+    PumpUntilIdle();
     int during = tktest::UserObjectCount();
     while (pc->PageCount() > 0) pc->Pages(pc->PageCount() / 2)->Free();
-    Pump(30);
+    PumpUntilIdle();
     return during;
   };
   // Classes get registered and the platform fills its caches (of window
@@ -316,11 +316,12 @@ TEST_F(PageControlTest, FiveHundredSheetsGiveBackEveryObject) {
   // round gives back exactly what it took.
   makeAndFree(500);
   makeAndFree(100);
-  int gdi0 = tktest::GdiObjectCount(), user0 = tktest::UserObjectCount();
+  int gdi0 = PumpUntilSteady(tktest::GdiObjectCount), user0 = PumpUntilSteady(tktest::UserObjectCount);
   ASSERT_GT(gdi0, 0);
   int during = makeAndFree(500);
   EXPECT_GE(during, user0 + 1000) << "the sheets and their panels had windows";
   EXPECT_EQ(pc->TabCount(), 0);
+  PumpUntil([&] { return tktest::GdiObjectCount() == gdi0 && tktest::UserObjectCount() == user0; }, 5000);
   EXPECT_EQ(tktest::GdiObjectCount(), gdi0);
   EXPECT_EQ(tktest::UserObjectCount(), user0);
 }

@@ -69,7 +69,7 @@ TEST(Color, SystemColorsResolveWhenDrawnPlainColorsStay) {
   EXPECT_FALSE(IsSystemColor(clRed));
   EXPECT_EQ(ColorToRGB(clRed), 0x0000FFu);
   EXPECT_EQ(ColorToRGB(RGBColor(1, 2, 3)), 0x030201u);
-  EXPECT_EQ(ColorToRGB(clBtnFace), ClassicSystemColor(15));
+  EXPECT_EQ(ColorToRGB(clBtnFace), 0xC0C0C0u);  // the classic scheme's button face
   int asked = -1;
   SetSystemColorSource([&](int index) {
     asked = index;
@@ -78,7 +78,7 @@ TEST(Color, SystemColorsResolveWhenDrawnPlainColorsStay) {
   EXPECT_EQ(ColorToRGB(clInfoBk), 0x123456u);
   EXPECT_EQ(asked, 24);
   SetSystemColorSource(nullptr);
-  EXPECT_EQ(ColorToRGB(clInfoBk), ClassicSystemColor(24));
+  EXPECT_EQ(ColorToRGB(clInfoBk), 0xE1FFFFu);  // the classic scheme's pale yellow
   EXPECT_EQ(ColorToRGB(SystemColor(200)), 0u) << "an unknown index is black, not garbage";
   EXPECT_EQ(ColorToRGB(clNone), 0u);
 }

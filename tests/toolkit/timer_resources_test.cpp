@@ -80,20 +80,22 @@ TEST_F(ToolkitTest, AThousandWindowedControlsGiveBackEveryObject) {
       c->Perform(WM_ERASEBKGND, dc, 0);
       c->Perform(WM_PAINT, dc, 0);
     }
-    Pump(50);
+    PumpUntilIdle();
     int during = UserObjects();
     for (TWinControl* c : made) c->Free();
-    Pump(50);
+    PumpUntilIdle();
     return during;
   };
   // Classes get registered and the platform fills its caches of window DCs
   // (Wine keeps a few dozen); after that the counts must come back exactly.
   makeAndFree(200);
-  int gdi0 = GdiObjects(), user0 = UserObjects();
+  int gdi0 = PumpUntilSteady(GdiObjects), user0 = PumpUntilSteady(UserObjects);
   ASSERT_GT(gdi0, 0);
   ASSERT_GT(user0, 0);
   int userDuring = makeAndFree(1000);
   EXPECT_GE(userDuring, user0 + 1000) << "the windows were really there";
+  // Polled, not waited for: the platform may give objects back a little later.
+  PumpUntil([&] { return GdiObjects() == gdi0 && UserObjects() == user0; }, 5000);
   EXPECT_EQ(GdiObjects(), gdi0);
   EXPECT_EQ(UserObjects(), user0);
 }

@@ -39,6 +39,28 @@ class ToolkitTest : public ::testing::Test {
   void Pump(int ms) {
     PumpUntil([] { return false; }, ms);
   }
+  // Handles messages until none is waiting (posted ones included), or `ms`
+  // have passed; returns whether the queue ran dry.
+  bool PumpUntilIdle(int ms = 3000) {
+    return PumpUntil([] {
+      MSG msg;
+      return !PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE);
+    }, ms);
+  }
+  // Handles messages until `read` has given the same value `rounds` times
+  // running, `step` ms apart (or `ms` have passed), and returns that value:
+  // counts the platform settles lazily are read once they have settled.
+  int PumpUntilSteady(const std::function<int()>& read, int ms = 5000, int rounds = 3, int step = 20) {
+    ULONGLONG end = GetTickCount64() + ms;
+    int last = read(), same = 1;
+    while (same < rounds && GetTickCount64() < end) {
+      Pump(step);
+      const int now = read();
+      same = now == last ? same + 1 : 1;
+      last = now;
+    }
+    return last;
+  }
 
   tk::TApplication* app = nullptr;
   std::vector<std::wstring> boxes;

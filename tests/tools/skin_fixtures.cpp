@@ -33,6 +33,35 @@ Bytes Paletted(int w, int h, int bits) {
 
 Bytes SkinFile(const Bytes& container) { return MakeCompressedSkinStream(DeflateSkin(container)); }
 
+// A skin whose frame values sit at the ends of the int range: the frame rules
+// must answer on it without overflowing (checked under UBSan).
+// Rectangle and point fields are unsigned in a skin; single numbers are signed.
+Bytes ExtremeFrameSkin(const std::string& lo, const std::string& hi, const std::string& number) {
+  const std::string point = hi + "," + hi, rect = lo + "," + lo + "," + hi + "," + hi;
+  std::string formInfo = "[FORMINFO]\r\n";
+  for (const char* key : {"lefttoppoint", "righttoppoint", "leftbottompoint", "rightbottompoint", "hittestlefttoppoint",
+                          "hittestrighttoppoint", "hittestleftbottompoint", "hittestrightbottompoint"})
+    formInfo += std::string(key) + "=" + point + "\r\n";
+  for (const char* key : {"clientrect", "maskrectarea", "buttonsrect", "captionrect"})
+    formInfo += std::string(key) + "=" + rect + "\r\n";
+  for (const char* key : {"buttonsoffset", "borderwidth", "formminwidth", "formminheight"})
+    formInfo += std::string(key) + "=" + number + "\r\n";
+  std::string objects;
+  const std::pair<const char*, const char*> buttons[] = {
+      {"closebutton", "cmclose"}, {"minbutton", "cmminimize"}, {"maxbutton", "cmmaximize"},
+      {"sysmenubutton", "cmsysmenu"}, {"rollupbutton", "cmrollup"}};
+  for (const auto& [name, command] : buttons)
+    objects += "[" + std::string(name) + "]\r\nskinrectinapicture=0\r\nskinrect=" + rect + "\r\ncommand=" + command + "\r\n";
+  objects += "[caption]\r\nskinrect=" + rect + "\r\n";
+  std::string def = Definition({"button:button"},
+                               {"closebutton:stdbutton", "minbutton:stdbutton", "maxbutton:stdbutton",
+                                "sysmenubutton:stdbutton", "rollupbutton:stdbutton", "caption:caption"},
+                               objects);
+  const std::string plain = "[FORMINFO]\r\nclientrect=3,26,282,207\r\n";
+  def.replace(def.find(plain), plain.size(), formInfo);
+  return SkinFile(WriteSkinContainer(Parts(def)));
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -90,6 +119,20 @@ int main(int argc, char** argv) {
   PutText(countC, "[VERSION]\r\n");
   Write(dir / "hostile" / "picture-count.skn", SkinFile(countC));
 
+  // A small file declaring a million 1 x 1 pictures (inflating to just under
+  // the stream limit): refused by the picture count rather than by memory.
+  BmpSpec dot;
+  dot.width = 1;
+  dot.height = 1;
+  dot.pixels.assign(4, 0);
+  const Bytes dotBmp = MakeBmp(dot);
+  Bytes manyC{3, 0, 0, 0, 1, 1, 1};
+  PutI32(manyC, 1000000);
+  manyC.reserve(manyC.size() + dotBmp.size() * 1000000);
+  for (int i = 0; i < 1000000; ++i) PutBytes(manyC, dotBmp);
+  PutText(manyC, "[VERSION]\r\n");
+  Write(dir / "hostile" / "many-pictures.skn", SkinFile(manyC));
+
   Bytes listC{3, 0, 0, 0, 1, 1, 1, 0, 0, 0, 0};
   PutText(listC, "[SKINCONTROLS]\r\ncount=2147483647\r\n0=button:button\r\n[button]\r\nskinrect=1,1,5,5\r\n");
   Write(dir / "odd" / "list-count.skn", SkinFile(listC));
@@ -105,6 +148,16 @@ int main(int argc, char** argv) {
 
   Write(dir / "hostile" / "empty-rect.skn",
         SkinFile(WriteSkinContainer(Parts(Definition({"button:button"}, {}, "[button]\r\nskinrect=\r\n")))));
+  Write(dir / "odd" / "frame-int-max.skn", ExtremeFrameSkin("2147483647", "2147483647", "2147483647"));
+  Write(dir / "odd" / "frame-int-min.skn", ExtremeFrameSkin("0", "0", "-2147483648"));
+  Write(dir / "odd" / "frame-int-span.skn", ExtremeFrameSkin("0", "2147483647", "2147483647"));
+  Write(dir / "odd" / "frame-int-inside-out.skn", ExtremeFrameSkin("2147483647", "0", "-2147483648"));
+  // Picture names Windows cannot take: device names, and names differing only by case.
+  std::string names = Definition({"button:button"});
+  const std::string plainNames = "picture=main.bmp\r\ninactivepicture=\r\nmask=mask.bmp\r\nactivepicturescount=2\r\n0=a.bmp\r\n1=b.bmp\r\n";
+  names.replace(names.find(plainNames), plainNames.size(),
+                "picture=picture0.bmp\r\ninactivepicture=\r\nmask=NUL\r\nactivepicturescount=2\r\n0=com3.bmp\r\n1=Picture0.BMP\r\n");
+  Write(dir / "odd" / "names.skn", SkinFile(WriteSkinContainer(Parts(names))));
   Write(dir / "hostile" / "not-zlib.skn", MakeCompressedSkinStream(Bytes{'h', 'e', 'l', 'l', 'o'}));
   return 0;
 }

@@ -134,12 +134,31 @@ int Dump(const std::vector<std::string>& args, bool raw) {
 }
 
 // Picture names come from the skin, which may be hostile: only plain file
-// names are used as they stand, anything else gets a name of our own.
-bool PlainFileName(const std::string& name) {
-  if (name.empty() || name.size() > 100 || name[0] == '.') return false;
+// names are used as they stand, anything else gets a name of our own. The
+// rules are Windows' on every build, so an unpacked folder works there too.
+std::string Lower(std::string s) {
+  for (char& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return s;
+}
+
+// CON, NUL, COM1 ... name devices on Windows, with any extension.
+bool DeviceName(const std::string& name) {
+  std::string stem = Lower(name.substr(0, name.find('.')));
+  while (!stem.empty() && stem.back() == ' ') stem.pop_back();
+  if (stem == "con" || stem == "prn" || stem == "aux" || stem == "nul") return true;
+  return stem.size() == 4 && (stem.compare(0, 3, "com") == 0 || stem.compare(0, 3, "lpt") == 0) &&
+         stem[3] >= '1' && stem[3] <= '9';
+}
+
+// Why a name cannot be used as it stands, or nullptr when it can.
+const char* UnusableFileName(const std::string& name) {
+  if (name.empty() || name.size() > 100 || name[0] == '.') return "is not a plain file name";
   for (char c : name)
-    if (!(std::isalnum(static_cast<unsigned char>(c)) || c == '.' || c == '_' || c == '-' || c == ' ')) return false;
-  return true;
+    if (!(std::isalnum(static_cast<unsigned char>(c)) || c == '.' || c == '_' || c == '-' || c == ' '))
+      return "is not a plain file name";
+  if (name.back() == '.' || name.back() == ' ') return "ends in a dot or a blank";
+  if (DeviceName(name)) return "is a reserved device name on Windows";
+  return nullptr;
 }
 
 int Unpack(const std::vector<std::string>& args, bool raw) {
@@ -153,15 +172,21 @@ int Unpack(const std::vector<std::string>& args, bool raw) {
   fs::create_directories(dir, ec);
   if (!fs::is_directory(dir)) throw EvxStreamError("cannot create folder " + dir.string());
 
+  // Names in use, lower-cased: on Windows names that differ only by case are one file.
   std::set<std::string> used = {"definition.ini"};
   size_t written = 0;
-  auto put = [&](const TvxContainerPicture& p, std::string name, const std::string& fallback) {
+  auto put = [&](const TvxContainerPicture& p, std::string name, std::string fallback) {
     if (!p.present) return;
-    if (!PlainFileName(name) || used.count(name)) {
-      if (!name.empty()) std::fprintf(stderr, "skinpack: picture \"%s\" written as %s\n", name.c_str(), fallback.c_str());
+    const char* why = UnusableFileName(name);
+    if (!why && used.count(Lower(name))) why = "is already taken (names differing only by case are one file)";
+    if (why) {
+      const std::string stem = fallback.substr(0, fallback.rfind('.'));
+      for (int n = 2; used.count(Lower(fallback)); ++n) fallback = stem + "-" + std::to_string(n) + ".bmp";
+      if (!name.empty())
+        std::fprintf(stderr, "skinpack: picture \"%s\" %s: written as %s\n", name.c_str(), why, fallback.c_str());
       name = fallback;
     }
-    used.insert(name);
+    used.insert(Lower(name));
     WriteFile(dir / name, NormalizeBmp(ByteSpan(inflated).subspan(p.offset, p.info.totalBytes), p.info));
     ++written;
   };

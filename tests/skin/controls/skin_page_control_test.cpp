@@ -265,7 +265,7 @@ TEST_F(SkinPageControlTest, OverflowingRowShowsWorkingScrollArrowsOnScreen) {
   pc->SetShowCloseButtons(true);
   // The control is on screen and painted before the row outgrows it, as when
   // a search adds its tabs to a form already showing.
-  Pump(200);
+  PumpUntilIdle();
   for (int i = 0; i < 12; ++i) AddSheet(L"keyword " + std::to_wstring(i) + L" (site)");
   HWND arrows = pc->UpDownWindow();
   ASSERT_NE(arrows, nullptr) << "twelve tabs do not fit";
@@ -297,7 +297,7 @@ TEST_F(SkinPageControlTest, OverflowingRowShowsWorkingScrollArrowsOnScreen) {
   const LPARAM right = MAKELPARAM(r.Width() * 3 / 4, r.Height() / 2);
   SendMessageW(arrows, WM_LBUTTONDOWN, MK_LBUTTON, right);
   SendMessageW(arrows, WM_LBUTTONUP, 0, right);
-  Pump(50);
+  PumpUntil([&] { return pc->FirstVisibleTab() == 1; });
   EXPECT_EQ(pc->FirstVisibleTab(), 1);
   EXPECT_EQ(pc->TabIndex(), 0) << "scrolling does not change the page";
 }

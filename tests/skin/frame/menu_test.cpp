@@ -209,6 +209,14 @@ TEST_F(Nav, AcceleratorsExecuteAtOnce) {
   EXPECT_TRUE(nav.Visible());
   EXPECT_EQ(nav.Window(0).active, 4);
 
+  // A hidden item ahead of a visible one with the same accelerator is passed over.
+  MenuItem order;
+  order.items = {Cmd("&Zoom"), Cmd("&Zero")};
+  order.items[0].visible = false;
+  MenuNavigator o;
+  o.Popup(&order, 0);
+  EXPECT_EQ(Executed(o.Key(MenuKey::Other, 'z')), &order.items[1]);
+
   // An item with sub-items opens its sub-menu.
   ev = nav.Key(MenuKey::Other, 'm');
   EXPECT_EQ(nav.WindowCount(), 2);
