@@ -302,7 +302,7 @@ TEST_F(HostTest, ThrowingHandlersAreReportedAndTheBrowserGetsTheFallback) {
   control.OnZoomPercentChange = fail;
   control.OnQueryService = fail;
   control.OnEvaluateNewWindow = fail;
-  control.OnTitleChange = [](TLNT*, const std::wstring&) { throw 42; };  // not even a std::exception
+  control.OnTitleChange = [](TLntWebBrowser*, const std::wstring&) { throw 42; };  // not even a std::exception
 
   POINT pt{};
   auto ui = SiteAs<IDocHostUIHandler>(control, IID_IDocHostUIHandler);
