@@ -58,7 +58,7 @@ TForm1::TForm1(tk::TComponent* owner) : tk::TForm(owner) {
   chassis = new vx::TvxChassis(this);
   chassis->SetName("vxChassis1");
   chassis->SetSkinData(skinData);
-  chassis->BorderIcons = vx::TvxBorderIcon::biMinimize | vx::TvxBorderIcon::biRollUp;
+  chassis->SetBorderIcons(vx::frame::biMinimize | vx::frame::biRollUp);
 
   searchBar = new vx::TvxSkinPanel(this);
   searchBar->SetName("vxSkinPanel2");

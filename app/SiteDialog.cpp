@@ -68,7 +68,7 @@ TForm4::TForm4(tk::TComponent* owner) : tk::TForm(owner) {
   chassis = new vx::TvxChassis(this);
   chassis->SetName("vxChassis1");
   chassis->SetSkinData(skin);
-  chassis->BorderIcons = vx::TvxBorderIcon::biMinimize | vx::TvxBorderIcon::biRollUp;
+  chassis->SetBorderIcons(vx::frame::biMinimize | vx::frame::biRollUp);
   EndLoading();
 }
 

@@ -1,5 +1,7 @@
 #include "vxRegionData.h"
 
+#include <algorithm>
+
 #include <cstring>
 
 namespace vx {
@@ -113,6 +115,54 @@ std::optional<std::vector<PixRect>> RegionDataRects(const RegionData& data) {
 PixRect RegionDataBounds(const RegionData& data) {
   if (data.size() < kRegionHeaderSize) return {};
   return GetRect(data.data() + 16);
+}
+
+std::vector<PixRect> BandedRegionRects(const std::vector<PixRect>& rects) {
+  std::vector<PixRect> sorted;
+  std::vector<int> edges;
+  for (const PixRect& r : rects)
+    if (!r.IsEmpty()) {
+      sorted.push_back(r);
+      edges.push_back(r.top);
+      edges.push_back(r.bottom);
+    }
+  std::sort(sorted.begin(), sorted.end(), [](const PixRect& a, const PixRect& b) { return a.top < b.top; });
+  std::sort(edges.begin(), edges.end());
+  edges.erase(std::unique(edges.begin(), edges.end()), edges.end());
+  std::vector<PixRect> out;
+  size_t lastBand = 0;  // the previous band's first rectangle in `out`
+  size_t next = 0;      // the first rectangle not yet started
+  std::vector<PixRect> active;
+  std::vector<std::pair<int, int>> spans, merged, previous;
+  int previousBottom = 0;
+  for (size_t i = 0; i + 1 < edges.size(); ++i) {
+    const int top = edges[i], bottom = edges[i + 1];
+    std::erase_if(active, [&](const PixRect& r) { return r.bottom <= top; });
+    while (next < sorted.size() && sorted[next].top <= top) active.push_back(sorted[next++]);
+    spans.clear();
+    for (const PixRect& r : active) spans.emplace_back(r.left, r.right);
+    std::sort(spans.begin(), spans.end());
+    merged.clear();
+    for (const auto& sp : spans) {
+      if (!merged.empty() && sp.first <= merged.back().second)
+        merged.back().second = std::max(merged.back().second, sp.second);
+      else
+        merged.push_back(sp);
+    }
+    if (merged.empty()) {
+      previous.clear();
+      continue;
+    }
+    if (merged == previous && previousBottom == top) {
+      for (size_t k = lastBand; k < out.size(); ++k) out[k].bottom = bottom;
+    } else {
+      lastBand = out.size();
+      for (const auto& sp : merged) out.push_back({sp.first, top, sp.second, bottom});
+      previous = merged;
+    }
+    previousBottom = bottom;
+  }
+  return out;
 }
 
 }  // namespace vx

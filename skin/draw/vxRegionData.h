@@ -43,6 +43,11 @@ RegionData RegionDataFromRects(const std::vector<PixRect>& rects, const PixRect&
 // The rectangles of region data; nullopt when the bytes are not well-formed
 // region data (wrong header, count disagreeing with the size).
 std::optional<std::vector<PixRect>> RegionDataRects(const RegionData& data);
+// The union of rectangles in the platform's canonical form: horizontal bands
+// from the top, each band's rectangles from the left without overlap, and
+// touching bands with the same spans merged. Two regions are equal exactly
+// when their canonical lists are.
+std::vector<PixRect> BandedRegionRects(const std::vector<PixRect>& rects);
 // The bounding rectangle recorded in the header (empty for malformed data).
 PixRect RegionDataBounds(const RegionData& data);
 

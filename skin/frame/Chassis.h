@@ -1,48 +1,103 @@
 // TvxChassis: the component that takes over a form's window frame and draws
-// it from the skin. It carries the frame's published settings; until the
-// skinned frame is drawn, the form keeps the platform's frame (its default
-// look) and the chassis only attaches to it and follows the skin data.
+// it from the skin.
+//
+// It sits in front of the form's message handling (a removable hook) and
+// answers the non-client messages itself: the client area's size, hit tests,
+// painting, activation. It cuts the window's region from the skin's mask,
+// paints the client background, and routes the mouse over the frame to the
+// frame objects (caption and caption buttons). With no skin, or an empty one,
+// it draws a plain frame of its own in the system colours (default mode), so
+// the form can always be moved, minimized and closed.
 #pragma once
 
+#include <windows.h>
+
+#include <functional>
 #include <string>
 
+#include "FrameHitTest.h"
+#include "FrameMouse.h"
+#include "FramePaint.h"
+#include "FrameTypes.h"
+#include "WindowStates.h"
 #include "tkForms.h"
+#include "tkTimer.h"
+#include "vxRegionWin.h"
 #include "vxSkinDataComponents.h"
 
 namespace vx {
 
-enum class TvxBorderIcon : unsigned { biSystemMenu = 1, biMinimize = 2, biMaximize = 4, biRollUp = 8 };
-using TvxBorderIcons = unsigned;
-constexpr TvxBorderIcons operator|(TvxBorderIcon a, TvxBorderIcon b) {
-  return static_cast<unsigned>(a) | static_cast<unsigned>(b);
-}
-enum class TvxPositionInMonitor { vxpDefault, vxpTopLeft, vxpTopRight, vxpBottomLeft, vxpBottomRight, vxpCenter };
-using enum TvxPositionInMonitor;
-enum class TvxClientInActiveEffect { vxieSemiTransparent, vxieBlur, vxieGrayed };
+using frame::TvxBorderIcon;
+using frame::TvxBorderIcons;
+using frame::TvxPositionInMonitor;
+using enum frame::TvxPositionInMonitor;
+enum class TvxClientInActiveEffect { vxieSemiTransparent, vxieBlur };
 using enum TvxClientInActiveEffect;
+
+// Replaces the caption text drawing: the canvas the caption is drawn on, the
+// caption's rectangle on it and whether the frame is active.
+using TvxCaptionPaintEvent = std::function<void(tk::TCanvas& canvas, const tk::TRect& rect, bool active)>;
+
+// The frame's private messages that other skinned components may send it.
+constexpr UINT kFrameQueryMessage = 45490;    // answered kFrameQuerySkinnable / kFrameQueryPlain
+constexpr UINT kFrameSuspendLayered = 45491;  // the layered border pauses ...
+constexpr UINT kFrameResumeLayered = 45492;   // ... and comes back
+constexpr UINT kFramePrintMessage = 45513;    // paint the frame into the DC in wParam
+constexpr UINT kFramePrintMessage2 = 48203;   // the same when lParam is kFramePrintKey
+constexpr LRESULT kFrameQuerySkinnable = 12853;
+constexpr LRESULT kFrameQueryPlain = 12852;
+constexpr LRESULT kFramePrinted = 12851;
+constexpr LPARAM kFramePrintKey = 16802;
 
 class TvxChassis : public tk::TComponent {
  public:
-  // The owner must be a form: the chassis attaches to it at once.
+  // The owner must be a form; anything else is refused with EInvalidCast.
   explicit TvxChassis(tk::TComponent* owner);
+  ~TvxChassis() override;
 
   tk::TCustomForm* Form() const { return form_; }
   TvxSkinDataComponent* SkinData() const { return skinData_.Get(); }
-  void SetSkinData(TvxSkinDataComponent* data) { skinData_.Set(data); }
+  void SetSkinData(TvxSkinDataComponent* data);
 
-  TvxBorderIcons BorderIcons = TvxBorderIcon::biSystemMenu | TvxBorderIcon::biMinimize;
+  TvxBorderIcons BorderIcons() const { return borderIcons_; }
+  void SetBorderIcons(TvxBorderIcons icons);
+  bool HideCaptionButtons() const { return hideCaptionButtons_; }
+  void SetHideCaptionButtons(bool hide);
+  bool ShowIcon() const { return showIcon_; }
+  void SetShowIcon(bool show);
+  // The user's size limits (0: none); a window outside them is brought inside.
+  int MinWidth() const { return minWidth_; }
+  int MinHeight() const { return minHeight_; }
+  int MaxWidth() const { return maxWidth_; }
+  int MaxHeight() const { return maxHeight_; }
+  void SetMinWidth(int v) { SetLimit(minWidth_, v); }
+  void SetMinHeight(int v) { SetLimit(minHeight_, v); }
+  void SetMaxWidth(int v) { SetLimit(maxWidth_, v); }
+  void SetMaxHeight(int v) { SetLimit(maxHeight_, v); }
+  // A client size forced after every skin change (0: not forced); applied at
+  // once when set.
+  int ClientWidth() const { return clientWidth_; }
+  int ClientHeight() const { return clientHeight_; }
+  void SetClientWidth(int v);
+  void SetClientHeight(int v);
+  bool AlwaysResize() const { return alwaysResize_; }
+  void SetAlwaysResize(bool v) { alwaysResize_ = v; }
+  // Fonts of the caption in default mode; a change repaints the frame.
+  const tk::TFont& DefCaptionFont() const { return defCaptionFont_; }
+  const tk::TFont& DefInActiveCaptionFont() const { return defInActiveCaptionFont_; }
+  tk::TFont& DefMenuItemFont() { return defMenuItemFont_; }
+  void SetDefCaptionFont(const tk::TFont& font);
+  void SetDefInActiveCaptionFont(const tk::TFont& font);
+
+  // Settings read when they are needed, so they act as soon as they are set.
   bool UseDefaultSysMenu = true;
   bool DisableSystemMenu = false;
-  bool HideCaptionButtons = false;
-  bool ShowIcon = false;
   bool Magnetic = false;
   int MagneticSize = 5;
-  int MinWidth = 0, MinHeight = 0, MaxWidth = 0, MaxHeight = 0;
-  int ClientWidth = 0, ClientHeight = 0;
   TvxPositionInMonitor PositionInMonitor = vxpDefault;
-  bool AlwaysResize = false, UseFormCursorInNCArea = false, MaximizeOnFullScreen = false;
+  bool UseFormCursorInNCArea = false, MaximizeOnFullScreen = false;
   bool AlwaysShowInTray = false, AlwaysMinimizeToTray = false, LogoBitMapTransparent = false;
-  bool ShowObjectHint = false;
+  bool ShowObjectHint = false, UseDefaultObjectHint = true;
   bool ClientInActiveEffect = false;
   TvxClientInActiveEffect ClientInActiveEffectType = vxieSemiTransparent;
   bool AlphaBlend = false, AlphaBlendAnimation = false;
@@ -53,17 +108,95 @@ class TvxChassis : public tk::TComponent {
   int DefMenuItemHeight = 20;
   bool QuickButtonsShowHint = false;
   bool QuickButtonsShowDivider = true;
-  tk::TFont& DefCaptionFont() { return defCaptionFont_; }
-  tk::TFont& DefInActiveCaptionFont() { return defInActiveCaptionFont_; }
-  tk::TFont& DefMenuItemFont() { return defMenuItemFont_; }
+
+  tk::TNotifyEvent OnActivate, OnDeActivate;
+  tk::TNotifyEvent OnChangeSkinData, OnBeforeChangeSkinData, OnAfterChangeSkinData;
+  TvxCaptionPaintEvent OnCaptionPaint;
+
+  // Skin mode: a skin is assigned and loaded; otherwise the default frame.
+  bool SkinMode() const { return skinPresent_; }
+  bool IsFrameActive() const;
+  // Paints the frame into `dc`, or into the window's own when null.
+  void PaintFrame(HDC dc = nullptr);
+  void RepaintFrame();
+  // Takes the skin (or its absence) into use: objects, region, repaint.
+  void ApplySkinData();
+  // What the frame rules see now (for the tests and the frame's own use).
+  const frame::FrameGeometry& Geometry() const { return geometry_; }
+  const frame::FrameObjectList& Objects() const { return mouse_.Objects(); }
+  int StripBuilds() const { return stripCache_.Builds(); }
 
  protected:
   void Notification(tk::TComponent* component, tk::TOperation operation) override;
 
  private:
+  void Hook(tk::TMessage& m, const tk::TWndMethod& next);
+  bool Skinnable() const { return skinnable_ && form_ && form_->BorderStyle() != tk::bsNone; }
+  const TvxSkinData* Data() const;
+  frame::FrameOptions Options() const;
+  frame::MonitorRects Monitor() const;
+  frame::SizeState Sizes() const;
+  void WindowSize(int& w, int& h) const;
+  void CalcSize(tk::TMessage& m);
+  void HitTest(tk::TMessage& m);
+  void Activation(tk::TMessage& m, const tk::TWndMethod& next);
+  void CaptionActivity(bool repaint);
+  void SizeChanged();
+  void AfterResize();
+  void UpdateWindowRegion();
+  void FrameChanged();
+  void SkinMessage(tk::TMessage& m, const tk::TWndMethod& next);
+  void EraseBackground(HDC dc);
+  void MinMaxInfo(MINMAXINFO* info);
+  void SetText(tk::TMessage& m, const tk::TWndMethod& next);
+  void Mouse(tk::TMessage& m);
+  void RunEvents(const frame::FrameEvents& events);
+  void HoverPoll();
+  void ApplyIcons();
+  void LayoutObjects();
+  void ComposeDefault(BorderStrips& strips, frame::Rect& client);
+  void DrawSkinCaptionText(TvxPixmap& strip, const frame::FrameObject& caption, const frame::Rect& rect, bool active);
+  void DrawDefaultCaptionText(TvxPixmap& top, const frame::Rect& area, bool active);
+  std::wstring CaptionText() const;
+  void SetLimit(int& field, int value);
+  void KeepWithinLimits();
+
   tk::TCustomForm* form_ = nullptr;
+  tk::THookToken hook_ = 0;
   TvxSkinDataLink skinData_;
   tk::TFont defCaptionFont_, defInActiveCaptionFont_, defMenuItemFont_;
+  TvxBorderIcons borderIcons_ = frame::kDefaultBorderIcons;
+  bool hideCaptionButtons_ = false;
+  bool showIcon_ = false;
+  int minWidth_ = 0, minHeight_ = 0, maxWidth_ = 0, maxHeight_ = 0;
+  int clientWidth_ = 0, clientHeight_ = 0;
+  bool alwaysResize_ = false;
+
+  bool skinnable_ = true;
+  bool designedSizeApplied_ = false;
+  bool skinPresent_ = false;
+  bool skinChanging_ = false;
+  bool frameActive_ = false;
+  int width_ = 0, height_ = 0;
+  frame::FrameSkin skin_;
+  frame::FrameGeometry geometry_;
+  frame::FrameMouse mouse_;
+  frame::WindowStates states_;
+  frame::MaskStrips maskStrips_;
+  frame::FrameStripCache stripCache_;
+  frame::Rect defaultCaptionArea_;
+  TvxWindowRegion region_;
+  // What the region on the window was made from.
+  struct RegionKey {
+    int width = -1, height = -1;
+    bool skin = false, skinnable = false, captionBar = false;
+    uint64_t generation = 0;
+    friend bool operator==(const RegionKey&, const RegionKey&) = default;
+  };
+  RegionKey regionKey_;
+  TvxPixmap clientTile_;
+  uint64_t clientTileGeneration_ = ~uint64_t{0};
+  tk::TTimer* hoverTimer_ = nullptr;
 };
 
 // The chassis attached to a form, or null.

@@ -83,10 +83,18 @@ FrameObject FromRecord(const FrameObjectRecord& r, ObjectKind kind) {
   o.buttonStyle = r.buttonstyle;
   o.skinRect = r.skinrect;
   o.activeRect = r.activeskinrect;
+  o.inactiveRect = r.inactiveskinrect;
+  o.downRect = r.downrect;
+  o.disabledRect = r.disabledrect;
+  o.restoreRect = r.restorerect;
+  o.restoreActiveRect = r.restoreactiverect;
+  o.restoreDownRect = r.restoredownrect;
+  o.restoreInactiveRect = r.restoreinactiverect;
   o.rect = r.skinrect;
   o.hint = o.normalHint = r.hint;
   o.restoreHint = r.restorehint;
   o.activeMask = r.activeMask;
+  o.picture = r.picture;
   return o;
 }
 

@@ -40,8 +40,14 @@ struct FrameObjectRecord {
   Rect activeskinrect;
   Rect inactiveskinrect;
   bool buttonstyle = false;  // animates
+  // Buttons: the pressed and disabled images; the restore set of a std button
+  // or animate whose command is in effect.
+  Rect downrect, disabledrect;
+  Rect restorerect, restoreactiverect, restoredownrect, restoreinactiverect;
   // The active mask picture (activemaskpictureindex), none when absent.
   std::shared_ptr<const TvxPixmap> activeMask;
+  // The picture its images come from (activepictureindex), none when absent.
+  std::shared_ptr<const TvxPixmap> picture;
 };
 
 enum class ObjectKind { StdButton, Button, Caption, Animate, UserObject };
@@ -55,6 +61,9 @@ struct FrameObject {
   bool buttonStyle = false;
   Rect skinRect;
   Rect activeRect;
+  Rect inactiveRect;
+  Rect downRect, disabledRect;
+  Rect restoreRect, restoreActiveRect, restoreDownRect, restoreInactiveRect;
   Rect rect;  // window coordinates
   bool Enabled = true;
   bool Visible = true;
@@ -66,6 +75,7 @@ struct FrameObject {
   std::string normalHint;   // std buttons
   std::string restoreHint;
   std::shared_ptr<const TvxPixmap> activeMask;
+  std::shared_ptr<const TvxPixmap> picture;
 
   bool IsButton() const { return kind == ObjectKind::StdButton || kind == ObjectKind::Button; }
   // Std buttons, and animates acting as buttons: the objects BorderIcons governs.

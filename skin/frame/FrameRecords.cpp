@@ -75,12 +75,25 @@ std::vector<FrameObjectRecord> ObjectRecordsFromSkinData(const TvxSkinData& data
     r.inactiveskinrect = R(o->inactiveskinrect);
     if (const TvxPixmap* mask = data.Picture(o->activemaskpictureindex))
       r.activeMask = std::shared_ptr<const TvxPixmap>(mask, [](const TvxPixmap*) {});
+    if (const TvxPixmap* picture = data.Picture(o->activepictureindex))
+      r.picture = std::shared_ptr<const TvxPixmap>(picture, [](const TvxPixmap*) {});
+    if (const auto* b = dynamic_cast<const TvxDataSkinButton*>(o)) {
+      r.downrect = R(b->downrect);
+      r.disabledrect = R(b->disableskinrsect);
+    }
+    auto restoreSet = [&](const TvxRestoreFields& f) {
+      r.restorehint = f.restorehint;
+      r.restorerect = R(f.restorerect);
+      r.restoreactiverect = R(f.restoreactiverect);
+      r.restoredownrect = R(f.restoredownrect);
+      r.restoreinactiverect = R(f.restoreinactiverect);
+    };
     if (const auto* b = dynamic_cast<const TvxDataSkinStdButton*>(o)) {
       r.command = Command(b->command);
-      r.restorehint = b->restorehint;
+      restoreSet(*b);
     } else if (const auto* a = dynamic_cast<const TvxDataSkinAnimate*>(o)) {
       r.command = Command(a->command);
-      r.restorehint = a->restorehint;
+      restoreSet(*a);
       r.buttonstyle = a->buttonstyle;
     }
     out.push_back(std::move(r));

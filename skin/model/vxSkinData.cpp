@@ -69,6 +69,7 @@ void TvxSkinData::ClearSkin() {
   MaskPicture.Clear();
   InactivePicture.Clear();
   empty_ = true;
+  ++generation_;
 }
 
 void TvxSkinData::LoadCompressedStoredSkin(const TvxCompressedStoredSkin& skin) {
@@ -89,6 +90,7 @@ void TvxSkinData::LoadCompressedStoredSkin(const TvxCompressedStoredSkin& skin) 
     throw;
   }
   empty_ = false;
+  ++generation_;
   if (OnLoadData) OnLoadData(*this);
   SendSkinMessage(WM_SKIN_CHANGED);
   changing_ = false;

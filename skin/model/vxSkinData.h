@@ -12,6 +12,7 @@
 // is not Empty) and look it up again after every change.
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <string>
@@ -77,6 +78,9 @@ class TvxSkinData {
   // Loaded state.
   bool Empty() const { return empty_; }
   bool Changing() const { return changing_; }
+  // Counts the skins loaded and cleared, so pictures built from one (cached
+  // frame strips) can tell that the skin under them changed.
+  uint64_t Generation() const { return generation_; }
   TvxPixmap MainPicture, InactivePicture, MaskPicture;
   std::vector<TvxPixmap> PictureList;
   std::string PictureName, InactivePictureName, MaskPictureName;
@@ -140,6 +144,7 @@ class TvxSkinData {
   TvxResourceStrData* resourceStrData_ = nullptr;
   bool empty_ = true;
   bool changing_ = false;
+  uint64_t generation_ = 0;
   std::unique_ptr<TvxSkinRecord> formInfo_, popupWindow_, layerFrame_, hintWindow_;
   TvxSkinLoadFacts facts_;
 };

@@ -12,12 +12,21 @@
 //       one per line (UTF-8), after a line "tabs N"
 //   e2e_window edit TITLE
 //       prints the text of the first edit control inside that window (UTF-8)
+//   e2e_window region TITLE
+//       prints the window's region, one "rect L,T,R,B" line per rectangle in
+//       window coordinates, or "none"
+//   e2e_window hittest TITLE X Y [X Y ...]
+//       sends WM_NCHITTEST at each point (window coordinates) and prints the
+//       answers, one per line ("HTCAPTION", "HTLEFT", ...)
+//   e2e_window style TITLE
+//       prints "style S exstyle E iconic I" (hexadecimal styles)
 #include <windows.h>
 #include <commctrl.h>
 
 #include <cstdio>
 #include <cwchar>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -97,16 +106,66 @@ int PrintTabs(HWND top) {
   return 0;
 }
 
+int PrintRegion(HWND w) {
+  HRGN rgn = CreateRectRgn(0, 0, 0, 0);
+  if (GetWindowRgn(w, rgn) == ERROR) {
+    std::printf("none\n");
+    DeleteObject(rgn);
+    return 0;
+  }
+  const DWORD size = GetRegionData(rgn, 0, nullptr);
+  std::vector<char> bytes(size);
+  auto* data = reinterpret_cast<RGNDATA*>(bytes.data());
+  if (!size || !GetRegionData(rgn, size, data)) {
+    DeleteObject(rgn);
+    return 1;
+  }
+  const RECT* r = reinterpret_cast<const RECT*>(data->Buffer);
+  for (DWORD i = 0; i < data->rdh.nCount; ++i)
+    std::printf("rect %ld,%ld,%ld,%ld\n", r[i].left, r[i].top, r[i].right, r[i].bottom);
+  DeleteObject(rgn);
+  return 0;
+}
+
+const char* HitName(LRESULT code) {
+  switch (code) {
+    case HTCLIENT: return "HTCLIENT";
+    case HTCAPTION: return "HTCAPTION";
+    case HTLEFT: return "HTLEFT";
+    case HTRIGHT: return "HTRIGHT";
+    case HTTOP: return "HTTOP";
+    case HTTOPLEFT: return "HTTOPLEFT";
+    case HTTOPRIGHT: return "HTTOPRIGHT";
+    case HTBOTTOM: return "HTBOTTOM";
+    case HTBOTTOMLEFT: return "HTBOTTOMLEFT";
+    case HTBOTTOMRIGHT: return "HTBOTTOMRIGHT";
+    case HTOBJECT: return "HTOBJECT";
+    case HTNOWHERE: return "HTNOWHERE";
+    default: return "other";
+  }
+}
+
+int PrintHitTests(HWND w, int count, wchar_t** points) {
+  RECT wr{};
+  GetWindowRect(w, &wr);
+  for (int i = 0; i + 1 < count; i += 2) {
+    const int x = std::wcstol(points[i], nullptr, 10), y = std::wcstol(points[i + 1], nullptr, 10);
+    const LRESULT code = SendMessageW(w, WM_NCHITTEST, 0, MAKELPARAM(wr.left + x, wr.top + y));
+    std::printf("%s\n", HitName(code));
+  }
+  return 0;
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
   if (argc < 3) {
-    std::fprintf(stderr, "usage: e2e_window geometry|close|tabs|edit TITLE [TIMEOUT_MS]\n");
+    std::fprintf(stderr, "usage: e2e_window geometry|close|tabs|edit|region|hittest|style TITLE [...]\n");
     return 2;
   }
   std::wstring cmd = argv[1];
   const wchar_t* title = argv[2];
-  DWORD timeout = argc > 3 ? static_cast<DWORD>(std::wcstoul(argv[3], nullptr, 10)) : 20000;
+  DWORD timeout = argc > 3 && cmd == L"geometry" ? static_cast<DWORD>(std::wcstoul(argv[3], nullptr, 10)) : 20000;
   DWORD start = GetTickCount();
   HWND w = nullptr;
   while (!(w = FindVisible(title))) {
@@ -123,6 +182,16 @@ int wmain(int argc, wchar_t** argv) {
   }
   if (cmd == L"edit") {
     int rc = PrintEdit(w);
+    std::fflush(stdout);
+    return rc;
+  }
+  if (cmd == L"region" || cmd == L"hittest" || cmd == L"style") {
+    int rc = 0;
+    if (cmd == L"region") rc = PrintRegion(w);
+    else if (cmd == L"hittest") rc = PrintHitTests(w, argc - 3, argv + 3);
+    else
+      std::printf("style %lx exstyle %lx iconic %d\n", static_cast<unsigned long>(GetWindowLongW(w, GWL_STYLE)),
+                  static_cast<unsigned long>(GetWindowLongW(w, GWL_EXSTYLE)), IsIconic(w) ? 1 : 0);
     std::fflush(stdout);
     return rc;
   }

@@ -37,6 +37,12 @@ class EComponentError : public Exception {
  public:
   using Exception::Exception;
 };
+// An object is not of the class a caller needs (the toolkit's "Invalid class
+// typecast").
+class EInvalidCast : public Exception {
+ public:
+  EInvalidCast() : Exception("Invalid class typecast") {}
+};
 class EInvalidOperation : public Exception {
  public:
   using Exception::Exception;

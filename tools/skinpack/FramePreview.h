@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 
+#include "FramePaint.h"
 #include "FrameTypes.h"
 #include "vxSkinData.h"
 

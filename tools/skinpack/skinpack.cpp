@@ -11,10 +11,13 @@
 //   skinpack frame FILE W H [--icons LIST] [--raw]  client area, caption and frame objects
 //                                               of a W x H window (LIST: minimize,maximize,
 //                                               sysmenu,rollup,tray; default minimize,rollup)
+//   skinpack frame FILE W H --render OUT.bmp [--inactive]  the frame as the program paints it
 //   skinpack hittest FILE W H X Y [--icons LIST] [--raw]  the hit-test code of a point
+//   skinpack region FILE W H [--icons LIST] [--raw]  the window region, one rect per line
 //
 // Every failure is one line on stderr and a non-zero exit: skin files come
 // from anywhere, and authors need to see what is wrong with theirs.
+#include <algorithm>
 #include <cctype>
 #include <cstdio>
 #include <filesystem>
@@ -267,14 +270,56 @@ std::vector<int> Numbers(const std::vector<std::string>& args, size_t from, size
   return values;
 }
 
+// A flag taken out of the arguments.
+bool TakeFlag(std::vector<std::string>& args, const char* flag) {
+  auto it = std::find(args.begin(), args.end(), flag);
+  if (it == args.end()) return false;
+  args.erase(it);
+  return true;
+}
+
+// --render OUT.bmp, taken out of the arguments; empty when absent.
+std::string TakeRender(std::vector<std::string>& args) {
+  for (auto it = args.begin(); it != args.end(); ++it) {
+    if (*it != "--render") continue;
+    if (it + 1 == args.end()) throw UsageError("skinpack frame: --render needs a file");
+    std::string out = *(it + 1);
+    args.erase(it, it + 2);
+    return out;
+  }
+  return {};
+}
+
 int Frame(std::vector<std::string> args, bool raw) {
+  const frame::TvxBorderIcons icons = TakeIcons(args);
+  const std::string render = TakeRender(args);
+  const bool inactive = TakeFlag(args, "--inactive");
+  if (args.size() != 3) throw UsageError(kUsage);
+  if (inactive && render.empty()) throw UsageError("skinpack frame: --inactive goes with --render");
+  const std::vector<int> size = Numbers(args, 1, 2, 1, kMaxRenderSide, "width and height");
+  TvxSkinData data;
+  data.LoadCompressedStoredSkin(LoadStoredSkin(fs::u8path(args[0]), raw));
+  if (data.Empty()) throw EvxSkinError("the skin is empty");
+  if (!render.empty()) {
+    const TvxPixmap image = frame::RenderFramePreview(data, size[0], size[1], icons, inactive);
+    if (image.Empty()) throw EvxSkinError("the frame cannot be drawn at that size");
+    WriteFile(fs::u8path(render), EncodeBmp(image, 24));
+    std::printf("rendered the %s frame at %dx%d\n", inactive ? "inactive" : "active", size[0], size[1]);
+    return 0;
+  }
+  frame::PrintFramePreview(stdout, data, size[0], size[1], icons);
+  return 0;
+}
+
+int Region(std::vector<std::string> args, bool raw) {
   const frame::TvxBorderIcons icons = TakeIcons(args);
   if (args.size() != 3) throw UsageError(kUsage);
   const std::vector<int> size = Numbers(args, 1, 2, 1, kMaxRenderSide, "width and height");
   TvxSkinData data;
   data.LoadCompressedStoredSkin(LoadStoredSkin(fs::u8path(args[0]), raw));
   if (data.Empty()) throw EvxSkinError("the skin is empty");
-  frame::PrintFramePreview(stdout, data, size[0], size[1], icons);
+  for (const frame::Rect& r : frame::FrameRegionPreview(data, size[0], size[1], icons))
+    std::printf("rect %d,%d,%d,%d\n", r.Left, r.Top, r.Right, r.Bottom);
   return 0;
 }
 
@@ -310,6 +355,7 @@ int Run(std::vector<std::string> args) {
   if (command == "render") return Render(args, raw);
   if (command == "frame") return Frame(args, raw);
   if (command == "hittest") return HitTest(args, raw);
+  if (command == "region") return Region(args, raw);
   throw UsageError(kUsage);
 }
 

@@ -1,0 +1,311 @@
+// The skinned frame on real windows with the program's skin: the client area
+// and the window region it gives a form, the pixels it paints (against the
+// same previews `skinpack frame --render` and `skinpack region` print), its
+// answers to the frame messages, the default frame without a skin, and that
+// nothing is left behind over many resizes and skin switches.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "Chassis.h"
+#include "FramePaint.h"
+#include "../../../resources/ProgramSkin.h"
+#include "resource_counts.h"
+#include "tkForms.h"
+#include "win_support.h"
+
+using tktest::ToolkitTest;
+
+namespace {
+
+constexpr vx::frame::TvxBorderIcons kIcons = vx::frame::biMinimize | vx::frame::biRollUp;
+
+std::vector<vx::frame::Rect> RegionRects(HWND h) {
+  std::vector<vx::frame::Rect> out;
+  HRGN rgn = CreateRectRgn(0, 0, 0, 0);
+  if (GetWindowRgn(h, rgn) != ERROR) {
+    const DWORD size = GetRegionData(rgn, 0, nullptr);
+    std::vector<char> bytes(size);
+    auto* data = reinterpret_cast<RGNDATA*>(bytes.data());
+    if (size && GetRegionData(rgn, size, data)) {
+      const RECT* r = reinterpret_cast<const RECT*>(data->Buffer);
+      for (DWORD i = 0; i < data->rdh.nCount; ++i) out.push_back({r[i].left, r[i].top, r[i].right, r[i].bottom});
+    }
+  }
+  DeleteObject(rgn);
+  return out;
+}
+
+// The frame as the window paints it when asked to print it into a picture.
+vx::TvxPixmap PrintFrame(HWND h, int w, int hgt) {
+  tk::TBitmap bitmap(w, hgt);
+  EXPECT_EQ(SendMessageW(h, vx::kFramePrintMessage, reinterpret_cast<WPARAM>(bitmap.Canvas().Handle()), 0),
+            vx::kFramePrinted);
+  GdiFlush();
+  return bitmap.Pixmap();
+}
+
+// Pixels of the frame (outside the client and the skipped boxes) that differ.
+int FrameDifferences(const vx::TvxPixmap& a, const vx::TvxPixmap& b, const vx::frame::Rect& client,
+                     const std::vector<vx::frame::Rect>& skip, std::string* first = nullptr) {
+  if (a.Width() != b.Width() || a.Height() != b.Height()) return -1;
+  int n = 0;
+  for (int y = 0; y < a.Height(); ++y)
+    for (int x = 0; x < a.Width(); ++x) {
+      if (client.Contains(x, y)) continue;
+      bool skipped = false;
+      for (const auto& r : skip) skipped = skipped || r.Contains(x, y);
+      if (skipped) continue;
+      if ((a.At(x, y) & 0xFFFFFF) != (b.At(x, y) & 0xFFFFFF) && n++ == 0 && first)
+        *first = "(" + std::to_string(x) + "," + std::to_string(y) + ")";
+    }
+  return n;
+}
+
+class ChassisTest : public ToolkitTest {
+ protected:
+  void SetUp() override {
+    ToolkitTest::SetUp();
+    // The pointer left over a caption button would light it up.
+    SetCursorPos(1270, 1010);
+    app->CreateForm(form);
+    form->SetCaption(L"Chassis test");
+    stored = new vx::TvxCompressedStoredSkinComponent(form);
+    auto packed = kinopod::ProgramSkinCompressedData();
+    stored->SetCompressedData(vx::Bytes(packed.begin(), packed.end()));
+    skin = new vx::TvxSkinDataComponent(form);
+    skin->SetCompressedStoredSkin(stored);
+    ASSERT_FALSE(skin->Empty());
+    chassis = new vx::TvxChassis(form);
+    chassis->SetSkinData(skin);
+    chassis->SetBorderIcons(kIcons);
+    form->SetBounds(40, 30, 883, 708);
+    form->Show();
+    PumpUntilIdle();
+  }
+  HWND Handle() { return form->Handle(); }
+  void LoadEmptySkin() {
+    vx::TvxCompressedStoredSkin broken;
+    broken.SetCompressedData(vx::Bytes{0x78, 0xDA, 1, 2, 3});
+    EXPECT_ANY_THROW(skin->LoadCompressedStoredSkin(broken));
+    EXPECT_TRUE(skin->Empty());
+    PumpUntilIdle();
+  }
+  RECT WindowRect() {
+    RECT r{};
+    GetWindowRect(Handle(), &r);
+    return r;
+  }
+  // The client rectangle in window coordinates.
+  vx::frame::Rect ClientInWindow() {
+    RECT c{};
+    GetClientRect(Handle(), &c);
+    POINT o{0, 0};
+    ClientToScreen(Handle(), &o);
+    const RECT w = WindowRect();
+    return {o.x - w.left, o.y - w.top, o.x - w.left + c.right, o.y - w.top + c.bottom};
+  }
+  // The caption text's box: the caption object's place and the text's glow
+  // (3 pixels) around it.
+  vx::frame::Rect CaptionBox() {
+    for (const auto& o : chassis->Objects())
+      if (o.kind == vx::frame::ObjectKind::Caption)
+        return {o.rect.Left - 3, o.rect.Top - 3, o.rect.Right + 3, o.rect.Bottom + 3};
+    return {};
+  }
+  LRESULT HitTest(int x, int y) {
+    const RECT w = WindowRect();
+    return SendMessageW(Handle(), WM_NCHITTEST, 0, MAKELPARAM(w.left + x, w.top + y));
+  }
+
+  tk::TForm* form = nullptr;
+  vx::TvxCompressedStoredSkinComponent* stored = nullptr;
+  vx::TvxSkinDataComponent* skin = nullptr;
+  vx::TvxChassis* chassis = nullptr;
+};
+
+TEST_F(ChassisTest, TheSkinsFrameGivesTheClientAreaAndTheRegionOfThePreviews) {
+  const RECT w = WindowRect();
+  EXPECT_EQ(w.right - w.left, 883);
+  EXPECT_EQ(w.bottom - w.top, 708);
+  EXPECT_EQ(ClientInWindow(), (vx::frame::Rect{3, 26, 880, 705}));
+  EXPECT_TRUE(chassis->SkinMode());
+  EXPECT_EQ(RegionRects(Handle()), vx::frame::FrameRegionPreview(*skin, 883, 708, kIcons));
+
+  // The region follows every size.
+  form->SetBounds(40, 30, 540, 329);
+  PumpUntilIdle();
+  EXPECT_EQ(ClientInWindow(), (vx::frame::Rect{3, 26, 537, 326}));
+  EXPECT_EQ(RegionRects(Handle()), vx::frame::FrameRegionPreview(*skin, 540, 329, kIcons));
+  EXPECT_FALSE(RegionRects(Handle()).empty());
+}
+
+TEST_F(ChassisTest, TheFramesPixelsAreThePreviewsOutsideTheCaptionText) {
+  const vx::frame::Rect client = ClientInWindow();
+  std::string where;
+  const vx::TvxPixmap active = PrintFrame(Handle(), 883, 708);
+  const vx::TvxPixmap wantActive = vx::frame::RenderFramePreview(*skin, 883, 708, kIcons, false);
+  EXPECT_EQ(FrameDifferences(active, wantActive, client, {CaptionBox()}, &where), 0) << "first at " << where;
+  // The caption text is drawn: the box differs from the bare frame picture.
+  EXPECT_GT(FrameDifferences(active, wantActive, client, {}), 0);
+
+  // Another window takes the activation: the inactive look.
+  tk::TForm* other = nullptr;
+  app->CreateForm(other);
+  other->SetBounds(600, 600, 200, 100);
+  other->Show();
+  SetActiveWindow(other->Handle());
+  ASSERT_TRUE(PumpUntil([&] { return !form->Active(); }));
+  const vx::TvxPixmap inactive = PrintFrame(Handle(), 883, 708);
+  const vx::TvxPixmap wantInactive = vx::frame::RenderFramePreview(*skin, 883, 708, kIcons, true);
+  EXPECT_EQ(FrameDifferences(inactive, wantInactive, client, {CaptionBox()}, &where), 0) << "first at " << where;
+  // Only the buttons and the caption text change with the activation.
+  std::vector<vx::frame::Rect> changing{CaptionBox()};
+  for (const auto& o : chassis->Objects())
+    if (o.Visible && o.kind == vx::frame::ObjectKind::StdButton) changing.push_back(o.rect);
+  EXPECT_EQ(changing.size(), 3u);
+  EXPECT_EQ(FrameDifferences(active, inactive, client, changing), 0);
+  EXPECT_GT(FrameDifferences(active, inactive, client, {CaptionBox()}), 0);
+}
+
+TEST_F(ChassisTest, TheFrameAnswersItsMessages) {
+  // Too small for the frame: the client area is empty, never inverted.
+  RECT tiny{100, 100, 104, 103};
+  SendMessageW(Handle(), WM_NCCALCSIZE, FALSE, reinterpret_cast<LPARAM>(&tiny));
+  EXPECT_GE(tiny.right, tiny.left);
+  EXPECT_GE(tiny.bottom, tiny.top);
+
+  EXPECT_EQ(SendMessageW(Handle(), vx::kFrameQueryMessage, 0, 0), vx::kFrameQuerySkinnable);
+  tk::TBitmap bitmap(883, 708);
+  EXPECT_EQ(SendMessageW(Handle(), vx::kFramePrintMessage2, reinterpret_cast<WPARAM>(bitmap.Canvas().Handle()),
+                         vx::kFramePrintKey),
+            vx::kFramePrintKey);
+  // Not the key, and not a device context: handed on, nothing printed.
+  EXPECT_EQ(SendMessageW(Handle(), vx::kFramePrintMessage2, 0, 1), 0);
+  EXPECT_EQ(SendMessageW(Handle(), vx::kFramePrintMessage, 12345, 0), vx::kFramePrinted);
+
+  // Hit tests by the skin's rules.
+  EXPECT_EQ(HitTest(400, 10), HTCAPTION);
+  EXPECT_EQ(HitTest(400, 300), HTCLIENT);
+  EXPECT_EQ(HitTest(0, 300), HTLEFT);
+  EXPECT_EQ(HitTest(869, 10), HTOBJECT);  // the close button
+
+  // Every activation message is announced, changed or not.
+  int activated = 0, deactivated = 0;
+  chassis->OnActivate = [&](tk::TObject*) { ++activated; };
+  chassis->OnDeActivate = [&](tk::TObject*) { ++deactivated; };
+  SendMessageW(Handle(), WM_NCACTIVATE, TRUE, 0);
+  SendMessageW(Handle(), WM_NCACTIVATE, TRUE, 0);
+  EXPECT_EQ(activated + deactivated, 2);
+}
+
+TEST_F(ChassisTest, ACaptionChangeRepaintsOnlyTheCaption) {
+  const vx::frame::Rect client = ClientInWindow();
+  const vx::TvxPixmap before = PrintFrame(Handle(), 883, 708);
+  form->SetCaption(L"Another caption, rather longer than the first");
+  PumpUntilIdle();
+  const vx::TvxPixmap after = PrintFrame(Handle(), 883, 708);
+  EXPECT_EQ(FrameDifferences(before, after, client, {CaptionBox()}), 0);
+  EXPECT_GT(FrameDifferences(before, after, client, {}), 0);
+}
+
+TEST_F(ChassisTest, WithoutASkinTheDefaultFrameStillMovesMinimizesAndCloses) {
+  LoadEmptySkin();
+  EXPECT_FALSE(chassis->SkinMode());
+  // Border 3, caption 19.
+  EXPECT_EQ(ClientInWindow(), (vx::frame::Rect{3, 22, 880, 705}));
+  EXPECT_EQ(RegionRects(Handle()), (std::vector<vx::frame::Rect>{{0, 0, 883, 708}}));
+  const vx::TvxPixmap frame = PrintFrame(Handle(), 883, 708);
+  EXPECT_EQ(frame.At(0, 300) & 0xFFFFFF, vx::PixelFromColor(GetSysColor(COLOR_3DLIGHT)));
+  EXPECT_EQ(frame.At(882, 300) & 0xFFFFFF, vx::PixelFromColor(GetSysColor(COLOR_3DDKSHADOW)));
+
+  EXPECT_EQ(HitTest(300, 10), HTCAPTION);  // moves with the platform's move loop
+  EXPECT_EQ(HitTest(1, 300), HTLEFT);
+
+  // Press and release on a caption button runs its command.
+  auto click = [&](const char* name) {
+    for (const auto& o : chassis->Objects()) {
+      if (o.IDName != name || !o.Visible) continue;
+      const int x = (o.rect.Left + o.rect.Right) / 2, y = (o.rect.Top + o.rect.Bottom) / 2;
+      const RECT w = WindowRect();
+      SetCursorPos(w.left + x, w.top + y);
+      EXPECT_EQ(HitTest(x, y), HTOBJECT) << name;
+      SendMessageW(Handle(), WM_NCLBUTTONDOWN, HTOBJECT, MAKELPARAM(w.left + x, w.top + y));
+      SendMessageW(Handle(), WM_LBUTTONUP, 0, 0);
+      return true;
+    }
+    return false;
+  };
+  ASSERT_TRUE(click("minbutton"));
+  EXPECT_TRUE(PumpUntil([&] { return IsIconic(Handle()) != FALSE; }));
+  ShowWindow(Handle(), SW_RESTORE);
+  PumpUntilIdle();
+  int closes = 0;
+  form->OnClose = [&](tk::TObject*, tk::TCloseAction& action) {
+    ++closes;
+    action = tk::caNone;
+  };
+  ASSERT_TRUE(click("closebutton"));
+  EXPECT_TRUE(PumpUntil([&] { return closes == 1; }));
+
+  // The skin comes back: skin mode again, with its client area.
+  skin->LoadCompressedStoredSkin(*stored);
+  PumpUntilIdle();
+  EXPECT_TRUE(chassis->SkinMode());
+  EXPECT_EQ(ClientInWindow().Top, 26);
+}
+
+TEST_F(ChassisTest, TheClientBackgroundIsTheMainPicturesClientPartTiled) {
+  form->SetBounds(40, 30, 540, 329);
+  PumpUntilIdle();
+  tk::TBitmap bitmap(534, 300);
+  SendMessageW(Handle(), WM_ERASEBKGND, reinterpret_cast<WPARAM>(bitmap.Canvas().Handle()), 0);
+  GdiFlush();
+  const vx::TvxPixmap got = bitmap.Pixmap();
+  const vx::TvxPixmap& main = skin->MainPicture;
+  int wrong = 0;
+  for (int y = 0; y < 300; ++y)
+    for (int x = 0; x < 534; ++x)
+      if ((got.At(x, y) & 0xFFFFFF) != (main.At(3 + x % 279, 26 + y % 181) & 0xFFFFFF)) ++wrong;
+  EXPECT_EQ(wrong, 0);
+}
+
+TEST_F(ChassisTest, StripsAreCutOnlyWhenTheSizeOrTheSkinChanges) {
+  const int builds = chassis->StripBuilds();
+  chassis->RepaintFrame();
+  chassis->RepaintFrame();
+  EXPECT_EQ(chassis->StripBuilds(), builds);
+  form->SetBounds(40, 30, 700, 500);
+  PumpUntilIdle();
+  chassis->RepaintFrame();
+  EXPECT_GT(chassis->StripBuilds(), builds);
+}
+
+TEST_F(ChassisTest, ResizesAndSkinSwitchesLeaveNothingBehind) {
+  auto gdi = [] { return tktest::GdiObjectCount(); };
+  auto user = [] { return tktest::UserObjectCount(); };
+  for (int i = 0; i < 3; ++i) {
+    form->SetBounds(40, 30, 600 + i, 400);
+    skin->LoadCompressedStoredSkin(*stored);
+  }
+  const int gdiBefore = PumpUntilSteady(gdi), userBefore = PumpUntilSteady(user);
+  for (int i = 0; i < 500; ++i) {
+    form->SetBounds(40, 30, 400 + i, 300 + i % 200);
+    if (i % 50 == 0) app->ProcessMessages();
+  }
+  for (int i = 0; i < 100; ++i) {
+    skin->LoadCompressedStoredSkin(*stored);
+    if (i % 10 == 0) app->ProcessMessages();
+  }
+  form->SetBounds(40, 30, 600 + 2, 400);
+  EXPECT_LE(PumpUntilSteady(gdi), gdiBefore + 2);
+  EXPECT_LE(PumpUntilSteady(user), userBefore);
+}
+
+TEST(ChassisOwner, AnOwnerThatIsNotAFormIsRefused) {
+  tk::TComponent owner(nullptr);
+  EXPECT_THROW(vx::TvxChassis chassis(&owner), tk::EInvalidCast);
+}
+
+}  // namespace
