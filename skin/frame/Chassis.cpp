@@ -523,8 +523,12 @@ void TvxChassis::MinMaxInfo(MINMAXINFO* info) {
 }
 
 void TvxChassis::SizeChanged() {
-  width_ = form_->Width();
-  height_ = form_->Height();
+  // The window's own rectangle: a size set by anyone but the form (another
+  // process, the platform's sizing loop) reaches the form's bounds later.
+  RECT r{};
+  GetWindowRect(form_->Handle(), &r);
+  width_ = r.right - r.left;
+  height_ = r.bottom - r.top;
   if (!Skinnable()) return;
   if (skinPresent_) {
     const frame::FrameOptions o = Options();

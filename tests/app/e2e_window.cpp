@@ -18,6 +18,8 @@
 //   e2e_window hittest TITLE X Y [X Y ...]
 //       sends WM_NCHITTEST at each point (window coordinates) and prints the
 //       answers, one per line ("HTCAPTION", "HTLEFT", ...)
+//   e2e_window resize TITLE W H
+//       gives the window that size (its top-left corner stays)
 //   e2e_window style TITLE
 //       prints "style S exstyle E iconic I" (hexadecimal styles)
 #include <windows.h>
@@ -152,6 +154,10 @@ int PrintHitTests(HWND w, int count, wchar_t** points) {
     const int x = std::wcstol(points[i], nullptr, 10), y = std::wcstol(points[i + 1], nullptr, 10);
     const LRESULT code = SendMessageW(w, WM_NCHITTEST, 0, MAKELPARAM(wr.left + x, wr.top + y));
     std::printf("%s\n", HitName(code));
+    // A caption button answered: it stays lit until the frame's hover poll
+    // sees the pointer elsewhere, and a lit button changes the answers
+    // around it. Let it go out first.
+    if (code == HTOBJECT) Sleep(250);
   }
   return 0;
 }
@@ -184,6 +190,11 @@ int wmain(int argc, wchar_t** argv) {
     int rc = PrintEdit(w);
     std::fflush(stdout);
     return rc;
+  }
+  if (cmd == L"resize") {
+    if (argc < 5) return 2;
+    const int width = std::wcstol(argv[3], nullptr, 10), height = std::wcstol(argv[4], nullptr, 10);
+    return SetWindowPos(w, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE) ? 0 : 1;
   }
   if (cmd == L"region" || cmd == L"hittest" || cmd == L"style") {
     int rc = 0;

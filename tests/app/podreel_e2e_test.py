@@ -60,6 +60,19 @@ PANEL_AREAS = [((0, 0, 232, 49), (0, 0)), ((617, 0, 877, 49), (0, 0)),
                ((0, 49 + 7 * BUTTON_HEIGHT, 97, 679), (0, 49))]
 PANEL_TILE = (143, 6, 55, 48)
 
+# The frame: both forms' window sizes, the caption text's glow around the
+# caption object, and the hit-test grid over the main window (window
+# coordinates: the frame's edges, corners, caption, buttons and client).
+FRAME_SIZE = (883, 708)
+DIALOG_SIZE = (540, 329)
+CAPTION_GLOW = 3
+GRID_X = [0, 1, 2, 3, 4, 8, 100, 440, 838, 842, 860, 870, 878, 879, 880, 881, 882]
+GRID_Y = [0, 1, 2, 3, 4, 6, 10, 19, 25, 26, 300, 702, 703, 704, 705, 706, 707]
+# The dialog's client areas no control covers, and the client tile: the
+# 279 x 181 client part of the skin's main picture at (3,26).
+DIALOG_FREE = [(0, 0, 534, 24), (0, 217, 224, 300), (297, 273, 534, 300)]
+CLIENT_TILE = (3, 26, 279, 181)
+
 requests = []
 arrived = threading.Condition()
 
@@ -294,6 +307,110 @@ def check_category_button(origin, program):
     print("ok: Tab and Space", flush=True)
 
 
+def skinpack(*args):
+    """The host build of skinpack on the program's skin; its output's lines."""
+    out = subprocess.run([os.environ["KINOPOD_SKINPACK"], args[0], os.environ["KINOPOD_PROGRAM_SKIN"]] +
+                         [str(a) for a in args[1:]], capture_output=True, text=True, check=True, timeout=60)
+    return out.stdout.splitlines()
+
+
+def window_lines(wine, window_exe, command, title, *args):
+    out = subprocess.run([wine, window_exe, command, title] + [str(a) for a in args], capture_output=True,
+                         text=True, timeout=120)
+    return out.stdout.splitlines() if out.returncode == 0 else None
+
+
+def window_rect(wine, window_exe, title):
+    geo = subprocess.run([wine, window_exe, "geometry", title, "5000"], capture_output=True, text=True, timeout=60)
+    if geo.returncode != 0:
+        return None
+    return tuple(map(int, geo.stdout.split()[4:8]))
+
+
+def parse_rects(lines, prefix):
+    return [tuple(map(int, line.split()[1].split(","))) for line in lines if line.startswith(prefix)]
+
+
+def frame_problem(wine, window_exe, title, size, inactive, over_root, covered):
+    """The window's region against `skinpack region`, and its frame's pixels
+    against `skinpack frame --render` (caption text left out); outside the
+    region a window over the bare screen shows the root window (black)."""
+    w, h = size
+    rect = window_rect(wine, window_exe, title)
+    if not rect or (rect[2] - rect[0], rect[3] - rect[1]) != size:
+        return "%s is not %dx%d: %s" % (title, w, h, rect)
+    got_region = window_lines(wine, window_exe, "region", title)
+    want_region = skinpack("region", w, h)
+    if got_region != want_region:
+        return "%s's region is %s, skinpack gives %s" % (title, got_region, want_region)
+    region = parse_rects(want_region, "rect")
+    layout = skinpack("frame", w, h)
+    client = parse_rects(layout, "client")[0]
+    caption = [line for line in layout if line.startswith("object caption ")][0]
+    cl, ct, cr, cb = map(int, caption.split()[2].split(","))
+    text_box = (cl - CAPTION_GLOW, ct - CAPTION_GLOW, cr + CAPTION_GLOW, cb + CAPTION_GLOW)
+    out = os.path.join(os.environ.get("TMPDIR", "/tmp"), "kinopod-e2e-frame-%d.bmp" % os.getpid())
+    skinpack("frame", w, h, "--render", out, *(["--inactive"] if inactive else []))
+    want = read_bmp(out)
+    shot = screen_area(rect[0], rect[1], w, h)
+
+    def inside(x, y, r):
+        return r[0] <= x < r[2] and r[1] <= y < r[3]
+
+    # Another window over this one (screen coordinates), left out.
+    over = (covered[0] - rect[0], covered[1] - rect[1], covered[2] - rect[0], covered[3] - rect[1]) if covered \
+        else (0, 0, 0, 0)
+    for y in range(h):
+        for x in range(w):
+            if inside(x, y, client) or inside(x, y, text_box) or inside(x, y, over):
+                continue
+            if not any(inside(x, y, r) for r in region):
+                if over_root and shot[y][x] != (0, 0, 0):
+                    return "%s: pixel (%d,%d) outside the region is %s" % (title, x, y, shot[y][x])
+            elif shot[y][x] != want[y][x]:
+                return "%s: frame pixel (%d,%d) is %s, skinpack renders %s%s" % (
+                    title, x, y, shot[y][x], want[y][x], " (inactive)" if inactive else "")
+    return None
+
+
+def wait_for_frame(wine, window_exe, title, size, inactive, program, over_root=True, covered=None):
+    deadline, problem = time.monotonic() + 20, "not checked"
+    while problem and time.monotonic() < deadline:
+        problem = frame_problem(wine, window_exe, title, size, inactive, over_root, covered)
+        if problem:
+            time.sleep(0.5)
+    if problem:
+        fail(problem, program)
+
+
+def check_hit_tests(wine, window_exe, size, program):
+    """WM_NCHITTEST sent from outside agrees with `skinpack hittest`."""
+    w, h = size
+    points = [(x * w // FRAME_SIZE[0] if x < 440 else w - (FRAME_SIZE[0] - x),
+               y * h // FRAME_SIZE[1] if y < 300 else h - (FRAME_SIZE[1] - y)) for x in GRID_X for y in GRID_Y]
+    got = window_lines(wine, window_exe, "hittest", TITLE, *[v for p in points for v in p])
+    if not got or len(got) != len(points):
+        fail("hit tests at %dx%d: %s" % (w, h, got), program)
+    for (x, y), answer in zip(points, got):
+        want = skinpack("hittest", w, h, x, y)[0]
+        if answer != want:
+            fail("WM_NCHITTEST at (%d,%d) of %dx%d gives %s, skinpack %s" % (x, y, w, h, answer, want), program)
+
+
+def check_dialog_client(dialog, program):
+    """The dialog's free client area is the main picture's client part, tiled."""
+    picture = read_bmp(os.path.join(os.environ["KINOPOD_SKIN_DIR"], "main.bmp"))
+    tx, ty, tw, th = CLIENT_TILE
+    for left, top, right, bottom in DIALOG_FREE:
+        shot = screen_area(dialog[0] + left, dialog[1] + top, right - left, bottom - top)
+        for y in range(bottom - top):
+            for x in range(right - left):
+                want = picture[ty + (top + y) % th][tx + (left + x) % tw]
+                if shot[y][x] != want:
+                    fail("dialog client pixel (%d,%d) is %s, the tile %s" % (left + x, top + y, shot[y][x], want),
+                         program)
+
+
 def edit_text(wine, window_exe):
     out = subprocess.run([wine, window_exe, "edit", TITLE], capture_output=True, timeout=60)
     return out.stdout.decode("utf-8").rstrip("\r\n") if out.returncode == 0 else None
@@ -339,6 +456,8 @@ def main():
     print("geometry:", geo.stdout.strip(), flush=True)
     if (cw, ch) != CLIENT:
         fail("client area is %dx%d" % (cw, ch), program)
+    if (cx - wl, cy - wt) != (3, 26) or (wr - wl, wb - wt) != FRAME_SIZE:
+        fail("window %s with its client at %s: not the skin's frame" % (f[4:8], (cx - wl, cy - wt)), program)
     if abs((wl + wr) - screen_w) > 1 or abs((wt + wb) - screen_h) > 1:
         fail("window %s is not centred on the %dx%d screen" % (f[4:8], screen_w, screen_h), program)
 
@@ -362,6 +481,19 @@ def main():
             fail("no request for %s after clicking its button" % path, program)
         if got[n - 1] != path:
             fail("expected %s as request %d, got %s" % (path, n, got), program)
+
+    # The frame: region, pixels and hit tests, also at another size.
+    subprocess.run(["xdotool", "mousemove", "--sync", str(cx + 400), str(cy + 300)], check=True, timeout=30)
+    wait_for_frame(wine, window_exe, TITLE, FRAME_SIZE, False, program)
+    check_hit_tests(wine, window_exe, FRAME_SIZE, program)
+    other = (FRAME_SIZE[0] + 37, FRAME_SIZE[1] - 51)
+    subprocess.run([wine, window_exe, "resize", TITLE, str(other[0]), str(other[1])], check=True, timeout=60)
+    wait_for_frame(wine, window_exe, TITLE, other, False, program)
+    check_hit_tests(wine, window_exe, other, program)
+    subprocess.run([wine, window_exe, "resize", TITLE, str(FRAME_SIZE[0]), str(FRAME_SIZE[1])], check=True,
+                   timeout=60)
+    wait_for_frame(wine, window_exe, TITLE, FRAME_SIZE, False, program)
+    print("ok: frame", flush=True)
 
     check_category_button((cx, cy), program)
     check_search_button((cx, cy), program)
@@ -400,6 +532,12 @@ def search(wine, window_exe, program, port, labels, origin):
     dialog = client_origin(wine, window_exe, DIALOG)
     if not dialog:
         fail("the search-site dialog did not show", program)
+    # The dialog wears the frame too; the main window's frame goes inactive.
+    wait_for_frame(wine, window_exe, DIALOG, DIALOG_SIZE, False, program, over_root=False)
+    wait_for_frame(wine, window_exe, TITLE, FRAME_SIZE, True, program,
+                   covered=window_rect(wine, window_exe, DIALOG))
+    check_dialog_client(dialog, program)
+    print("ok: dialog frame", flush=True)
     for x, y in SITE_BOXES.values():
         click(dialog[0] + x + 8, dialog[1] + y + 12)
     click_rect(dialog, OK_BUTTON)
