@@ -58,6 +58,28 @@ done <<'POINTS'
 400 300 HTCLIENT
 POINTS
 
+# The window region: the mask's rounded top corners, the body, the bottom row.
+region=$("$skinpack" region "$skin" 883 708)
+want_region="rect 4,0,879,1
+rect 2,1,881,2
+rect 1,2,882,4
+rect 0,4,883,707
+rect 1,707,882,708"
+[ "$region" = "$want_region" ] || fail "region at 883x708: $region"
+[ "$("$skinpack" region "$skin" 540 329 | tail -1)" = "rect 1,328,539,329" ] || fail "region at 540x329"
+
+# The rendered frame: a 24-bit picture of the window's size, active and
+# inactive differing (the caption buttons' inactive images).
+tmp=$(mktemp -d)
+trap 'rm -rf "$tmp"' EXIT
+"$skinpack" frame "$skin" 883 708 --render "$tmp/a.bmp" >/dev/null || fail "frame --render failed"
+"$skinpack" frame "$skin" 883 708 --render "$tmp/i.bmp" --inactive >/dev/null || fail "frame --render --inactive failed"
+size=$(stat -c %s "$tmp/a.bmp" 2>/dev/null || echo 0)
+[ "$size" = $((54 + (883 * 3 + 3) / 4 * 4 * 708)) ] || fail "rendered frame is $size bytes"
+cmp -s "$tmp/a.bmp" "$tmp/i.bmp" && fail "the inactive frame looks like the active one"
+"$skinpack" frame "$skin" 883 708 --inactive >/dev/null 2>&1 && fail "--inactive without --render was accepted"
+"$skinpack" frame "$skin" 883 708 --render >/dev/null 2>&1 && fail "--render without a file was accepted"
+
 "$skinpack" frame "$skin" 0 708 >/dev/null 2>&1 && fail "a zero width was accepted"
 "$skinpack" hittest "$skin" 883 708 1 >/dev/null 2>&1 && fail "a missing coordinate was accepted"
 "$skinpack" frame "$skin" 883 708 --icons close >/dev/null 2>&1 && fail "an unknown icon was accepted"
