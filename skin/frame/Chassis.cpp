@@ -578,7 +578,8 @@ void TvxChassis::PaintFrame(HDC target) {
   const int w = wr.right - wr.left, hgt = wr.bottom - wr.top;
   width_ = w;
   height_ = hgt;
-  BorderStrips strips;
+  BorderStrips defaultStrips;
+  const BorderStrips* strips = &defaultStrips;
   Rect client;
   if (skinPresent_) {
     const frame::FrameOptions o = Options();
@@ -586,22 +587,22 @@ void TvxChassis::PaintFrame(HDC target) {
     if (w < frame::MinFrameWidth(skin_, o, mon, Sizes()) || hgt < frame::MinFrameHeight(skin_, o, mon, Sizes())) return;
     LayoutObjects();
     client = geometry_.client;
-    frame::ComposeSkinFrame(*Data(), skin_, geometry_, mouse_.Objects(), IsFrameActive(), stripCache_,
-                            [this](TvxPixmap& strip, const frame::FrameObject& o, const Rect& r, bool active) {
-                              DrawSkinCaptionText(strip, o, r, active);
-                            },
-                            strips);
+    strips = &frame::ComposeSkinFrame(
+        *Data(), skin_, geometry_, mouse_.Objects(), IsFrameActive(), stripCache_,
+        [this](TvxPixmap& strip, const frame::FrameObject& o, const Rect& r, bool active) {
+          DrawSkinCaptionText(strip, o, r, active);
+        });
   } else {
     // Nothing is painted while a new skin is being loaded: the old frame
     // stays on screen until the new one is in.
     if (skinChanging_) return;
-    ComposeDefault(strips, client);
+    ComposeDefault(defaultStrips, client);
   }
   HDC dc = target ? target : GetWindowDC(h);
   if (!dc) return;
   const int saved = SaveDC(dc);
   ExcludeClipRect(dc, client.Left, client.Top, client.Right, client.Bottom);
-  BlitStrips(dc, strips, client, w, hgt);
+  BlitStrips(dc, *strips, client, w, hgt);
   RestoreDC(dc, saved);
   if (!target) ReleaseDC(h, dc);
 }
@@ -709,7 +710,8 @@ void TvxChassis::DrawSkinCaptionText(TvxPixmap& strip, const frame::FrameObject&
     style.colour = static_cast<COLORREF>(active ? rec->reflactionactivecolor : rec->reflactioncolor);
     DrawReflectedText(strip, r, text, style);
   } else if (rec->vistagloweffect && (active || rec->vistaglowinactiveeffect)) {
-    DrawSoftGlowText(strip, r, text, style, static_cast<COLORREF>(active ? rec->glowactivecolor : rec->glowcolor));
+    DrawSoftGlowText(strip, r, text, style, static_cast<COLORREF>(active ? rec->glowactivecolor : rec->glowcolor),
+                     kCaptionSoftGlow);
   } else if (rec->gloweffect && (active || rec->glowinactiveeffect)) {
     DrawGlowText(strip, r, text, rec->glowsize, static_cast<COLORREF>(active ? rec->glowactivecolor : rec->glowcolor),
                  rec->glowoffset, style);

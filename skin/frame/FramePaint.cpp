@@ -141,6 +141,7 @@ const BorderStrips& FrameStripCache::Get(const TvxSkinData& data, const FrameSki
   inactive_ = inactive;
   ++builds_;
   strips_ = {};
+  sidesComposed_ = false;
   const TvxDataSkinFormInfo* f = FormInfoOf(data);
   if (!skin.present || !f) return strips_;
   const TvxPixmap& source = inactive && !data.InactivePicture.Empty() ? data.InactivePicture : data.MainPicture;
@@ -155,14 +156,41 @@ const BorderStrips& FrameStripCache::Get(const TvxSkinData& data, const FrameSki
 
 void FrameStripCache::Clear() {
   strips_ = {};
+  composed_ = {};
+  sidesComposed_ = false;
   data_ = nullptr;
   generation_ = -1;
 }
 
-void ComposeSkinFrame(const TvxSkinData& data, const FrameSkin& skin, const FrameGeometry& g,
-                      const FrameObjectList& objects, bool frameActive, FrameStripCache& cache,
-                      const CaptionTextPainter& captionText, BorderStrips& out) {
-  out = cache.Get(data, skin, g, !frameActive);
+namespace {
+
+// Copies the pixels of `from` into `to`, reusing its memory when the sizes match.
+void CopyPixels(const TvxPixmap& from, TvxPixmap& to) {
+  if (to.Width() != from.Width() || to.Height() != from.Height()) {
+    to = from;
+    return;
+  }
+  if (!from.Empty()) std::copy(from.Bits(), from.Bits() + int64_t{from.Width()} * from.Height(), to.Bits());
+}
+
+}  // namespace
+
+const BorderStrips& ComposeSkinFrame(const TvxSkinData& data, const FrameSkin& skin, const FrameGeometry& g,
+                                     const FrameObjectList& objects, bool frameActive, FrameStripCache& cache,
+                                     const CaptionTextPainter& captionText) {
+  const BorderStrips& bare = cache.Get(data, skin, g, !frameActive);
+  BorderStrips& out = cache.composed_;
+  const TvxDataSkinFormInfo* f = FormInfoOf(data);
+  const bool effect = !frameActive && f && f->autorenderinginactiveimage;
+  // Objects go onto the top and bottom strips only: the sides are the bare
+  // ones unless an effect changes them.
+  CopyPixels(bare.top, out.top);
+  CopyPixels(bare.bottom, out.bottom);
+  if (effect || !cache.sidesComposed_) {
+    CopyPixels(bare.left, out.left);
+    CopyPixels(bare.right, out.right);
+    cache.sidesComposed_ = !effect;
+  }
   ObjectLook look;
   look.frameActive = frameActive;
   look.form = &skin.info;
@@ -176,11 +204,11 @@ void ComposeSkinFrame(const TvxSkinData& data, const FrameSkin& skin, const Fram
     if (o.kind == ObjectKind::Caption && captionText && !strip.Empty())
       captionText(strip, o, o.rect.Offset(0, dy), o.Active);
   }
-  const TvxDataSkinFormInfo* f = FormInfoOf(data);
-  if (!frameActive && f && f->autorenderinginactiveimage) {
+  if (effect) {
     for (TvxPixmap* strip : {&out.top, &out.bottom, &out.left, &out.right})
       if (!strip->Empty()) ApplyInactiveEffect(*strip, f->inactiveeffect);
   }
+  return out;
 }
 
 void DrawDefaultButton(const FrameObject& o, TvxPixmap& canvas, int dx, int dy, const ObjectLook& look,
@@ -346,8 +374,7 @@ TvxPixmap RenderFramePreview(const TvxSkinData& data, int w, int h, TvxBorderIco
   const int caption = FirstCaptionIndex(p.objects);
   if (caption >= 0) p.objects[caption].Active = !inactive;
   FrameStripCache cache;
-  BorderStrips strips;
-  ComposeSkinFrame(data, p.skin, p.geometry, p.objects, !inactive, cache, {}, strips);
+  const BorderStrips& strips = ComposeSkinFrame(data, p.skin, p.geometry, p.objects, !inactive, cache, {});
   TvxPixmap out = FramePicture(strips, p.geometry.client, w, h, 0);
   const Rect c = p.geometry.client;
   TvxPixmap client;

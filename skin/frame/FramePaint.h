@@ -42,8 +42,15 @@ ObjectImage FrameObjectImage(const FrameObject& o, const ObjectLook& look);
 bool DrawFrameObjectImage(const FrameObject& o, const TvxPixmap& mainPicture, TvxPixmap& canvas, int dx, int dy,
                           const ObjectLook& look);
 
+// Draws a caption's text onto `strip`: `rect` is the caption object's
+// rectangle on that strip.
+using CaptionTextPainter =
+    std::function<void(TvxPixmap& strip, const FrameObject& caption, const Rect& rect, bool active)>;
+
 // The bare strips (no objects) for one size and one source picture, kept
-// until the size, the source or the skin changes.
+// until the size, the source or the skin changes, and the strips a paint
+// composes on top of them (reused from paint to paint, so painting allocates
+// nothing while the size stays).
 class FrameStripCache {
  public:
   const BorderStrips& Get(const TvxSkinData& data, const FrameSkin& skin, const FrameGeometry& g, bool inactive);
@@ -51,7 +58,12 @@ class FrameStripCache {
   int Builds() const { return builds_; }
 
  private:
+  friend const BorderStrips& ComposeSkinFrame(const TvxSkinData&, const FrameSkin&, const FrameGeometry&,
+                                              const FrameObjectList&, bool, FrameStripCache&,
+                                              const CaptionTextPainter&);
   BorderStrips strips_;
+  BorderStrips composed_;
+  bool sidesComposed_ = false;  // composed_ sides hold the bare ones
   const TvxSkinData* data_ = nullptr;
   int generation_ = -1;
   int width_ = -1, height_ = -1;
@@ -59,18 +71,14 @@ class FrameStripCache {
   int builds_ = 0;
 };
 
-// Draws a caption's text onto `strip`: `rect` is the caption object's
-// rectangle on that strip.
-using CaptionTextPainter =
-    std::function<void(TvxPixmap& strip, const FrameObject& caption, const Rect& rect, bool active)>;
-
 // The skin-mode frame for the geometry's size: strips from the cache, every
 // visible object drawn onto the top strip (or the bottom one when it reaches
 // below the client's top), captions' text through `captionText` (may be
-// empty), the inactive effect where the skin asks for it.
-void ComposeSkinFrame(const TvxSkinData& data, const FrameSkin& skin, const FrameGeometry& g,
-                      const FrameObjectList& objects, bool frameActive, FrameStripCache& cache,
-                      const CaptionTextPainter& captionText, BorderStrips& out);
+// empty), the inactive effect where the skin asks for it. The strips live in
+// the cache until its next use.
+const BorderStrips& ComposeSkinFrame(const TvxSkinData& data, const FrameSkin& skin, const FrameGeometry& g,
+                                     const FrameObjectList& objects, bool frameActive, FrameStripCache& cache,
+                                     const CaptionTextPainter& captionText);
 
 // The system colours the default frame is drawn in.
 struct DefaultFrameColors {

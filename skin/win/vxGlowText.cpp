@@ -38,23 +38,25 @@ void DrawGlowText(TvxPixmap& canvas, const RECT& rect, std::wstring_view text, i
 }
 
 void DrawSoftGlowText(TvxPixmap& canvas, const RECT& rect, std::wstring_view text, const TvxTextStyle& style,
-                      COLORREF glowColour) {
-  constexpr int kMargin = 10;
+                      COLORREF glowColour, const TvxSoftGlow& shape) {
+  const int kMargin = std::clamp(shape.margin, 0, kMaxGlowSize);
+  const int radius = std::clamp(shape.radius, 0, kMaxGlowSize);
   TvxBitmap glow;
   const int w = Width(rect) + 2 * kMargin, h = Height(rect) + 2 * kMargin;
   if (RedText(glow, w, h, {0, 0, 0, 0}, {}, style)) {
     const RECT inner{kMargin, kMargin, kMargin + Width(rect), kMargin + Height(rect)};
     // A solid block under the text, then the text smeared by up to 2 pixels.
-    for (int y = inner.top + 3; y < inner.bottom - 3; ++y)
-      for (int x = inner.left + 3; x < inner.right - 3; ++x) glow.Pixels().Set(x, y, MakePixel(255, 0, 0));
+    for (int y = inner.top + shape.blockInsetY; y < inner.bottom - shape.blockInsetY; ++y)
+      for (int x = inner.left + shape.blockInsetX; x < inner.right - shape.blockInsetX; ++x)
+        glow.Pixels().Set(x, y, MakePixel(255, 0, 0));
     for (int dy = -2; dy <= 2; dy += 2)
       for (int dx = -2; dx <= 2; dx += 2) {
         RECT r = inner;
         OffsetRect(&r, dx, dy);
         DrawTextOn(glow.Pixels(), r, text.data(), TextLength(text), style.font, RGB(255, 0, 0), style.format);
       }
-    StackBlur(glow.Pixels(), 5);
-    StackBlur(glow.Pixels(), 5);
+    StackBlur(glow.Pixels(), radius);
+    StackBlur(glow.Pixels(), radius);
     GlowFromRed(glow, glowColour);
     glow.Draw(canvas, rect.left - kMargin, rect.top - kMargin);
   }

@@ -184,6 +184,11 @@ TEST(GlowText, GlowSurroundsTheTextAndReflectionsFallBelow) {
   TvxPixmap soft(220, 100, 0xFFFFFF);
   DrawSoftGlowText(soft, rect, L"Kinopod", style, RGB(0, 0, 255));
   EXPECT_GT(tinted(soft, 20, 10, 30, 55), 0);
+  // The caption's soft glow reaches two pixels further out than the plain one.
+  TvxPixmap caption(220, 100, 0xFFFFFF);
+  DrawSoftGlowText(caption, rect, L"Kinopod", style, RGB(0, 0, 255), kCaptionSoftGlow);
+  EXPECT_EQ(tinted(soft, rect.left - 12, rect.top, rect.left - 10, rect.bottom), 0);
+  EXPECT_GT(tinted(caption, rect.left - 12, rect.top, rect.left - 10, rect.bottom), 0);
   TvxPixmap mirrored(220, 100, 0xFFFFFF);
   DrawReflectedText(mirrored, rect, L"Kinopod", style);
   EXPECT_GT(tinted(mirrored, 30, 45, 190, 58), 0);

@@ -110,10 +110,9 @@ TEST(FrameObjectImage, AnObjectOnTheFramePictureIsNotDrawnAgainOnAFrameRepaint) 
 TEST(SkinFrame, TheProgramsFrameHasItsStripsAndButtonsAtTheDesignSize) {
   Layout l(883, 708);
   FrameStripCache cache;
-  BorderStrips s;
   std::vector<Rect> captions;
-  ComposeSkinFrame(ProgramSkin(), l.skin, l.geometry, l.objects, true, cache,
-                   [&](TvxPixmap&, const FrameObject&, const Rect& r, bool) { captions.push_back(r); }, s);
+  BorderStrips s = ComposeSkinFrame(ProgramSkin(), l.skin, l.geometry, l.objects, true, cache,
+                                    [&](TvxPixmap&, const FrameObject&, const Rect& r, bool) { captions.push_back(r); });
   EXPECT_EQ(s.top.Width(), 883);
   EXPECT_EQ(s.top.Height(), 26);
   EXPECT_EQ(s.bottom.Height(), 3);
@@ -126,10 +125,10 @@ TEST(SkinFrame, TheProgramsFrameHasItsStripsAndButtonsAtTheDesignSize) {
   EXPECT_TRUE(Shows(s.top, 861, 3, buttons, {0, 0, 17, 15}));  // close, normal
   // Hot, and inactive.
   l.Named("closebutton").Active = true;
-  ComposeSkinFrame(ProgramSkin(), l.skin, l.geometry, l.objects, true, cache, {}, s);
+  s = ComposeSkinFrame(ProgramSkin(), l.skin, l.geometry, l.objects, true, cache, {});
   EXPECT_TRUE(Shows(s.top, 861, 3, buttons, {0, 15, 17, 30}));
   l.Named("closebutton").Active = false;
-  ComposeSkinFrame(ProgramSkin(), l.skin, l.geometry, l.objects, false, cache, {}, s);
+  s = ComposeSkinFrame(ProgramSkin(), l.skin, l.geometry, l.objects, false, cache, {});
   EXPECT_TRUE(Shows(s.top, 861, 3, buttons, {0, 45, 17, 60}));
   // The same strips served from the cache for both looks (no inactive picture).
   EXPECT_EQ(cache.Builds(), 2);
@@ -138,13 +137,12 @@ TEST(SkinFrame, TheProgramsFrameHasItsStripsAndButtonsAtTheDesignSize) {
 TEST(SkinFrame, ObjectsBelowTheClientsTopGoOntoTheBottomStripAndNeverOntoTheSides) {
   Layout l(400, 300);
   FrameStripCache cache;
-  BorderStrips bare, s;
-  ComposeSkinFrame(ProgramSkin(), l.skin, l.geometry, {}, true, cache, {}, bare);
+  const BorderStrips bare = ComposeSkinFrame(ProgramSkin(), l.skin, l.geometry, {}, true, cache, {});
   FrameObject& close = l.Named("closebutton");
   close.rect = {100, 298, 117, 313};  // reaches below the client's top
   FrameObject& min = l.Named("minbutton");
   min.rect = {0, 100, 3, 115};  // in the left border
-  ComposeSkinFrame(ProgramSkin(), l.skin, l.geometry, l.objects, true, cache, {}, s);
+  const BorderStrips& s = ComposeSkinFrame(ProgramSkin(), l.skin, l.geometry, l.objects, true, cache, {});
   const TvxPixmap& buttons = *ProgramSkin().Picture(0);
   // The bottom strip is rows 297 … 299: the button's top two rows show there.
   ASSERT_EQ(l.geometry.client.Bottom, 297);
