@@ -161,6 +161,16 @@ void TvxChassis::SetDefInActiveCaptionFont(const tk::TFont& font) {
   if (!skinPresent_ && !Loading()) RepaintFrame();
 }
 
+void TvxChassis::SetLogoBitMap(const TvxPixmap& logo) {
+  logo_ = logo;
+  if (form_ && form_->HandleAllocated()) InvalidateRect(form_->Handle(), nullptr, TRUE);
+}
+
+void TvxChassis::SetLogoBitMapTransparent(bool transparent) {
+  logoTransparent_ = transparent;
+  if (form_ && form_->HandleAllocated() && !logo_.Empty()) InvalidateRect(form_->Handle(), nullptr, TRUE);
+}
+
 void TvxChassis::SetLimit(int& field, int value) {
   field = std::max(0, value);
   if (!Loading()) KeepWithinLimits();
@@ -529,6 +539,8 @@ void TvxChassis::SizeChanged() {
   GetWindowRect(form_->Handle(), &r);
   width_ = r.right - r.left;
   height_ = r.bottom - r.top;
+  // The logo stays centred.
+  if (!logo_.Empty()) InvalidateRect(form_->Handle(), nullptr, TRUE);
   if (!Skinnable()) return;
   if (skinPresent_) {
     const frame::FrameOptions o = Options();
@@ -728,6 +740,7 @@ void TvxChassis::EraseBackground(HDC dc) {
   const frame::ClientTile tile = skinPresent_ && data ? frame::ClientBackgroundTile(*data) : frame::ClientTile{};
   if (!tile.picture) {
     FillRect(dc, &cr, GetSysColorBrush(COLOR_BTNFACE));
+    DrawLogo(dc, cr);
     return;
   }
   // The tile lives in a picture of its own, so it can be blitted.
@@ -745,6 +758,7 @@ void TvxChassis::EraseBackground(HDC dc) {
   if (!tile.stretch) {
     for (int y = 0; y < cr.bottom; y += th)
       for (int x = 0; x < cr.right; x += tw) BitBlt(dc, x, y, tw, th, src, 0, 0, SRCCOPY);
+    DrawLogo(dc, cr);
     return;
   }
   SetStretchBltMode(dc, COLORONCOLOR);
@@ -758,6 +772,21 @@ void TvxChassis::EraseBackground(HDC dc) {
     case TvxStretchType::stVert:
       for (int y = 0; y < cr.bottom; y += th) StretchBlt(dc, 0, y, w, th, src, 0, 0, tw, th, SRCCOPY);
       break;
+  }
+  DrawLogo(dc, cr);
+}
+
+void TvxChassis::DrawLogo(HDC dc, const RECT& client) {
+  if (logo_.Empty()) return;
+  HDC src = PixmapDC(logo_);
+  if (!src) return;
+  const int w = logo_.Width(), h = logo_.Height();
+  const int x = std::max<int>(0, (client.right - w) / 2), y = std::max<int>(0, (client.bottom - h) / 2);
+  if (logoTransparent_) {
+    const COLORREF key = ColorFromPixel(logo_.At(0, h - 1));
+    GdiTransparentBlt(dc, x, y, w, h, src, 0, 0, w, h, key);
+  } else {
+    BitBlt(dc, x, y, w, h, src, 0, 0, SRCCOPY);
   }
 }
 

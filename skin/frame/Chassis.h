@@ -88,6 +88,12 @@ class TvxChassis : public tk::TComponent {
   tk::TFont& DefMenuItemFont() { return defMenuItemFont_; }
   void SetDefCaptionFont(const tk::TFont& font);
   void SetDefInActiveCaptionFont(const tk::TFont& font);
+  // A picture drawn centred in the client area over the background; with
+  // LogoBitMapTransparent its bottom-left pixel's colour is left out.
+  const TvxPixmap& LogoBitMap() const { return logo_; }
+  void SetLogoBitMap(const TvxPixmap& logo);
+  bool LogoBitMapTransparent() const { return logoTransparent_; }
+  void SetLogoBitMapTransparent(bool transparent);
 
   // Settings read when they are needed, so they act as soon as they are set.
   bool UseDefaultSysMenu = true;
@@ -96,7 +102,7 @@ class TvxChassis : public tk::TComponent {
   int MagneticSize = 5;
   TvxPositionInMonitor PositionInMonitor = vxpDefault;
   bool UseFormCursorInNCArea = false, MaximizeOnFullScreen = false;
-  bool AlwaysShowInTray = false, AlwaysMinimizeToTray = false, LogoBitMapTransparent = false;
+  bool AlwaysShowInTray = false, AlwaysMinimizeToTray = false;
   bool ShowObjectHint = false, UseDefaultObjectHint = true;
   bool ClientInActiveEffect = false;
   TvxClientInActiveEffect ClientInActiveEffectType = vxieSemiTransparent;
@@ -147,6 +153,7 @@ class TvxChassis : public tk::TComponent {
   void FrameChanged();
   void SkinMessage(tk::TMessage& m, const tk::TWndMethod& next);
   void EraseBackground(HDC dc);
+  void DrawLogo(HDC dc, const RECT& client);
   void MinMaxInfo(MINMAXINFO* info);
   void SetText(tk::TMessage& m, const tk::TWndMethod& next);
   void Mouse(tk::TMessage& m);
@@ -195,6 +202,8 @@ class TvxChassis : public tk::TComponent {
   };
   RegionKey regionKey_;
   TvxPixmap clientTile_;
+  TvxPixmap logo_;
+  bool logoTransparent_ = false;
   uint64_t clientTileGeneration_ = ~uint64_t{0};
   tk::TTimer* hoverTimer_ = nullptr;
 };

@@ -303,6 +303,68 @@ TEST_F(ChassisTest, ResizesAndSkinSwitchesLeaveNothingBehind) {
   EXPECT_LE(PumpUntilSteady(user), userBefore);
 }
 
+TEST_F(ChassisTest, SettingsActWhenTheyAreSetAtRunTime) {
+  const vx::frame::Rect client = ClientInWindow();
+  const vx::TvxPixmap before = PrintFrame(Handle(), 883, 708);
+  // A maximize button appears between minimize and close.
+  chassis->SetBorderIcons(kIcons | vx::frame::biMaximize);
+  const vx::TvxPixmap more = PrintFrame(Handle(), 883, 708);
+  EXPECT_GT(FrameDifferences(before, more, client, {CaptionBox()}), 0);
+  EXPECT_EQ(HitTest(847, 10), HTOBJECT);
+  chassis->SetBorderIcons(kIcons);
+  EXPECT_EQ(FrameDifferences(before, PrintFrame(Handle(), 883, 708), client, {CaptionBox()}), 0);
+  // A larger minimum is applied at once.
+  chassis->SetMinWidth(900);
+  PumpUntilIdle();
+  RECT w = WindowRect();
+  EXPECT_EQ(w.right - w.left, 900);
+  MINMAXINFO mmi{};
+  SendMessageW(Handle(), WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&mmi));
+  EXPECT_EQ(mmi.ptMinTrackSize.x, 900);
+  chassis->SetClientHeight(400);
+  PumpUntilIdle();
+  RECT c{};
+  GetClientRect(Handle(), &c);
+  EXPECT_EQ(c.bottom, 400);
+}
+
+TEST_F(ChassisTest, TheCaptionPaintHandlerReplacesTheCaptionText) {
+  std::vector<std::pair<tk::TRect, bool>> calls;
+  chassis->OnCaptionPaint = [&](tk::TCanvas& canvas, const tk::TRect& r, bool active) {
+    calls.emplace_back(r, active);
+    RECT fill{r.Left, r.Top, r.Right, r.Bottom};
+    HBRUSH b = CreateSolidBrush(RGB(10, 200, 30));
+    FillRect(canvas.Handle(), &fill, b);
+    DeleteObject(b);
+  };
+  form->SetCaption(L"");  // still called for an empty caption
+  PumpUntilIdle();
+  calls.clear();
+  const vx::TvxPixmap frame = PrintFrame(Handle(), 883, 708);
+  ASSERT_FALSE(calls.empty());
+  EXPECT_EQ(calls.back().first, (tk::TRect{5, 4, 839, 20}));
+  EXPECT_EQ(frame.At(400, 12) & 0xFFFFFF, vx::PixelFromColor(RGB(10, 200, 30)));
+}
+
+TEST_F(ChassisTest, TheLogoIsCentredInTheClientArea) {
+  vx::TvxPixmap logo(20, 10, vx::MakePixel(200, 0, 0));
+  logo.Set(0, 9, vx::MakePixel(0, 0, 255));  // the transparent colour's pixel
+  chassis->SetLogoBitMap(logo);
+  RECT c{};
+  GetClientRect(Handle(), &c);
+  tk::TBitmap bitmap(c.right, c.bottom);
+  SendMessageW(Handle(), WM_ERASEBKGND, reinterpret_cast<WPARAM>(bitmap.Canvas().Handle()), 0);
+  GdiFlush();
+  const int x = (c.right - 20) / 2, y = (c.bottom - 10) / 2;
+  EXPECT_EQ(bitmap.Pixmap().At(x + 5, y + 5) & 0xFFFFFF, vx::MakePixel(200, 0, 0));
+  EXPECT_EQ(bitmap.Pixmap().At(x, y + 9) & 0xFFFFFF, vx::MakePixel(0, 0, 255));
+  chassis->SetLogoBitMapTransparent(true);
+  SendMessageW(Handle(), WM_ERASEBKGND, reinterpret_cast<WPARAM>(bitmap.Canvas().Handle()), 0);
+  GdiFlush();
+  EXPECT_EQ(bitmap.Pixmap().At(x + 5, y + 5) & 0xFFFFFF, vx::MakePixel(200, 0, 0));
+  EXPECT_NE(bitmap.Pixmap().At(x, y + 9) & 0xFFFFFF, vx::MakePixel(0, 0, 255));
+}
+
 TEST(ChassisOwner, AnOwnerThatIsNotAFormIsRefused) {
   tk::TComponent owner(nullptr);
   EXPECT_THROW(vx::TvxChassis chassis(&owner), tk::EInvalidCast);
