@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds the Windows program, starts it under wine64 on a private Xvfb display,
-# takes a screenshot of the main window's client area once it is up, and closes the program.
-# The picture is cut to the client area and stored with a 256-colour palette, small
+# takes a screenshot of the main window once it is up, and closes the program.
+# The picture is cut to the window (the skinned frame included) and stored with a 256-colour palette, small
 # enough to commit (the README's docs/main-window.png is made this way).
 # Usage: scripts/screenshot.sh [OUT.png]
 # (default build/win64/screenshots/main-window.png)
@@ -22,13 +22,12 @@ source cmake/wine-env.sh "$build"
 program=$!
 geometry=$("$KINOPOD_WINE" "$build/tests/app/e2e_window.exe" geometry "Kinopod 1.00.01" 60000 | tr -d '\r')
 sleep 3  # let the first paint and the page load settle
-# "screen W H window L T R B client L T W H": the client area. Xvfb runs no
-# window manager, so Wine draws no frame around it and the frame's place is
-# black; until the skinned frame is bound to the window, the client is all
-# there is to see.
-read -r l t w h <<<"$(sed -n 's/.* client \(-\?[0-9]*\) \(-\?[0-9]*\) \([0-9]*\) \([0-9]*\).*/\1 \2 \3 \4/p' <<<"$geometry")"
-[ -n "${h:-}" ] || { echo "screenshot: no window geometry in: $geometry" >&2; exit 1; }
-import -window root -crop "${w}x${h}+$l+$t" +repage -strip -colors 256 "PNG8:$out"
+# "screen W H window L T R B client L T W H": the window, frame and all (the
+# frame is the program's own, drawn from its skin; outside the window's
+# region the screen's black shows).
+read -r l t r b <<<"$(sed -n 's/.* window \(-\?[0-9]*\) \(-\?[0-9]*\) \(-\?[0-9]*\) \(-\?[0-9]*\) client.*/\1 \2 \3 \4/p' <<<"$geometry")"
+[ -n "${b:-}" ] || { echo "screenshot: no window geometry in: $geometry" >&2; exit 1; }
+import -window root -crop "$((r - l))x$((b - t))+$l+$t" +repage -strip -colors 256 "PNG8:$out"
 "$KINOPOD_WINE" "$build/tests/app/e2e_window.exe" close "Kinopod 1.00.01" || true
 wait "$program" || true
 echo "screenshot: $out"
