@@ -98,12 +98,14 @@ TvxChassis::TvxChassis(tk::TComponent* owner)
   // The system draws no buttons of its own; the frame's objects are the buttons.
   form_->SetBorderIcons(0);
   form_->SetAutoScroll(false);
+  form_->FrameKeepsWindowState = true;
   hook_ = form_->WindowProc.Add([this](tk::TMessage& m, const tk::TWndMethod& next) { Hook(m, next); });
   if (form_->HandleAllocated()) form_->RecreateWnd();
 }
 
 TvxChassis::~TvxChassis() {
   if (form_) {
+    form_->FrameKeepsWindowState = false;
     form_->WindowProc.Remove(hook_);
     if (form_->HandleAllocated() && region_.HasRegion()) region_.Apply(form_->Handle(), nullptr, false);
   }
@@ -225,9 +227,7 @@ frame::MonitorRects TvxChassis::Monitor() const {
           {mi.rcWork.left, mi.rcWork.top, mi.rcWork.right, mi.rcWork.bottom}};
 }
 
-frame::SizeState TvxChassis::Sizes() const {
-  return {states_.State() == frame::TvxFrameWindowState::Minimized, states_.RolledUp()};
-}
+frame::SizeState TvxChassis::Sizes() const { return states_.Sizes(); }
 
 void TvxChassis::WindowSize(int& w, int& h) const {
   w = width_ > 0 ? width_ : form_->Width();
@@ -277,6 +277,7 @@ void TvxChassis::ApplySkinData() {
     mouse_.SetObjects({});
   }
   ApplyIcons();
+  form_->FrameKeepsWindowState = skinnable_;
   if (form_->BorderIcons() != 0) form_->SetBorderIcons(0);
   width_ = form_->Width();
   height_ = form_->Height();
@@ -337,6 +338,8 @@ void TvxChassis::UpdateWindowRegion() {
       maskStrips_ = frame::CutFrameMaskStrips(data->MaskPicture, skin_, geometry_);
       const auto sized = frame::FrameMaskRegion(data->MaskPicture, skin_, geometry_);
       HRGN rgn = sized ? SizedRegionHandle(*sized) : nullptr;
+      // A window too low for the mask's corners (a caption bar) stays a
+      // rectangle, as the previews show it.
       if (!rgn) rgn = CreateRectRgn(0, 0, w, hgt);
       region_.Apply(h, rgn);
       return;
@@ -393,8 +396,33 @@ void TvxChassis::Hook(tk::TMessage& m, const tk::TWndMethod& next) {
       return;
     case WM_SIZE:
       next(m);
-      SizeChanged();
+      // During a live resize the frame already follows WM_SIZING.
+      if (!(sizeMoveLoop_ && fullDrag_)) {
+        magnetic_.ClearStuck();
+        SizeChanged();
+      } else if (!logo_.Empty()) {
+        InvalidateRect(form_->Handle(), nullptr, TRUE);
+      }
       return;
+    case WM_ENTERSIZEMOVE:
+    case WM_SIZING:
+    case WM_MOVING:
+    case WM_EXITSIZEMOVE:
+      if (!skinnable) break;
+      SizeMove(m, next);
+      return;
+    case WM_SHOWWINDOW:
+      next(m);
+      if (m.WParam) {
+        frame::FrameOptions o;
+        frame::MonitorRects mon;
+        RunStateActions(states_.Shown(StateEnvNow(o, mon)));
+        if (skinnable) ForceRelayout();
+      }
+      return;
+    case WM_SYSCOMMAND:
+      if ((m.WParam & 0xFFF0) == SC_RESTORE && OnRestore) OnRestore(this);
+      break;
     case WM_SETCURSOR:
       if (skinnable && UseFormCursorInNCArea) {
         const int code = LOWORD(m.LParam);
@@ -482,7 +510,8 @@ void TvxChassis::HitTest(tk::TMessage& m) {
   in.defaultCaptionArea = defaultCaptionArea_;
   in.state.rolledUp = states_.RolledUp();
   in.state.minimized = states_.State() == frame::TvxFrameWindowState::Minimized;
-  in.state.maximized = states_.State() == frame::TvxFrameWindowState::Maximized || IsZoomed(h);
+  in.state.maximized = states_.State() == frame::TvxFrameWindowState::Maximized;
+  in.state.sizeMoveLoop = sizeMoveLoop_;
   in.state.objectHot = mouse_.Hot() >= 0;
   const frame::HitCode code = frame::HitTestFrame(in, p.x, p.y, w, hgt);
   m.Result = static_cast<int>(code);
@@ -603,7 +632,8 @@ void TvxChassis::PaintFrame(HDC target) {
         *Data(), skin_, geometry_, mouse_.Objects(), IsFrameActive(), stripCache_,
         [this](TvxPixmap& strip, const frame::FrameObject& o, const Rect& r, bool active) {
           DrawSkinCaptionText(strip, o, r, active);
-        });
+        },
+        InEffect());
   } else {
     // Nothing is painted while a new skin is being loaded: the old frame
     // stays on screen until the new one is in.
@@ -628,7 +658,7 @@ void TvxChassis::ComposeDefault(BorderStrips& strips, Rect& client) {
                              [this](TvxPixmap& top, const Rect& area, bool active) {
                                DrawDefaultCaptionText(top, area, active);
                              },
-                             strips);
+                             strips, InEffect());
 }
 
 void TvxChassis::DrawDefaultCaptionText(TvxPixmap& top, const Rect& area, bool active) {
@@ -797,8 +827,8 @@ void TvxChassis::Mouse(tk::TMessage& m) {
   frame::FrameMouseEnv& env = mouse_.Env();
   env.frameActive = IsFrameActive();
   env.rolledUp = states_.RolledUp();
-  env.minimized = IsIconic(h) != FALSE;
-  env.maximized = IsZoomed(h) != FALSE;
+  env.minimized = states_.State() == frame::TvxFrameWindowState::Minimized;
+  env.maximized = states_.State() == frame::TvxFrameWindowState::Maximized;
   POINT p{};
   const bool clientMessage = m.Msg == WM_LBUTTONUP || m.Msg == WM_RBUTTONUP || m.Msg == WM_MOUSEMOVE;
   if (clientMessage) {
@@ -833,9 +863,15 @@ void TvxChassis::Mouse(tk::TMessage& m) {
     case WM_NCRBUTTONUP:
       RunEvents(mouse_.NcButtonUp(frame::MouseButton::Right, p.x, p.y));
       break;
-    case WM_NCLBUTTONDBLCLK:
+    case WM_NCLBUTTONDBLCLK: {
       RunEvents(mouse_.NcButtonDblClk(frame::MouseButton::Left, p.x, p.y, onCaption));
+      if (onCaption) {
+        frame::FrameOptions o;
+        frame::MonitorRects mon;
+        RunStateActions(states_.CaptionDoubleClick(StateEnvNow(o, mon)));
+      }
       break;
+    }
     case WM_NCRBUTTONDBLCLK:
       RunEvents(mouse_.NcButtonDblClk(frame::MouseButton::Right, p.x, p.y, onCaption));
       break;
@@ -870,20 +906,231 @@ void TvxChassis::RunEvents(const frame::FrameEvents& events) {
       case K::CloseForm: form_->Close(); return;
       case K::Command:
         if (repaint) RepaintFrame();
-        repaint = false;
-        // The window's state changes behind these; the rest of the list may
-        // refer to objects that no longer exist.
-        switch (e.command) {
-          case frame::TvxStdCommand::cmclose: PostMessageW(h, WM_CLOSE, 0, 0); return;
-          case frame::TvxStdCommand::cmminimize: ShowWindow(h, SW_MINIMIZE); return;
-          case frame::TvxStdCommand::cmmaximize: ShowWindow(h, IsZoomed(h) ? SW_RESTORE : SW_MAXIMIZE); return;
-          default: break;
-        }
-        break;
+        // A command can close the form, resize it or change the skin's
+        // objects: the rest of the list may name objects that are gone.
+        RunCommand(e.command);
+        return;
       default: break;
     }
   }
   if (repaint) RepaintFrame();
+}
+
+// ---- window states ----
+
+frame::CommandsInEffect TvxChassis::InEffect() const {
+  frame::CommandsInEffect e;
+  e.minimized = states_.State() == frame::TvxFrameWindowState::Minimized;
+  e.maximized = states_.State() == frame::TvxFrameWindowState::Maximized;
+  e.rolledUp = states_.RolledUp();
+  return e;
+}
+
+frame::StateEnv TvxChassis::StateEnvNow(frame::FrameOptions& options, frame::MonitorRects& monitor) const {
+  options = Options();
+  monitor = Monitor();
+  frame::StateEnv env;
+  env.skin = &skin_;
+  env.options = &options;
+  env.monitor = monitor;
+  env.screen = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+  if (form_->HandleAllocated()) {
+    RECT r{};
+    GetWindowRect(form_->Handle(), &r);
+    env.bounds = {r.left, r.top, r.right, r.bottom};
+  } else {
+    env.bounds = frame::RectOfSize(form_->Left(), form_->Top(), form_->Width(), form_->Height());
+  }
+  env.isMainForm = tk::Application && tk::Application->MainForm() == form_;
+  env.skinnable = Skinnable();
+  env.icons = borderIcons_;
+  env.clientHeightProperty = clientHeight_;
+  env.position = PositionInMonitor;
+  // Caption bars of the other minimized skinned forms on the screen.
+  if (tk::Screen) {
+    for (int i = 0; i < tk::Screen->FormCount(); ++i) {
+      tk::TCustomForm* other = tk::Screen->Forms(i);
+      if (other == form_ || !other->HandleAllocated() || !IsWindowVisible(other->Handle())) continue;
+      if (tk::Application && other == tk::Application->MainForm()) continue;
+      const TvxChassis* c = FindChassis(other);
+      if (!c || c->WindowState() != frame::TvxFrameWindowState::Minimized) continue;
+      RECT r{};
+      GetWindowRect(other->Handle(), &r);
+      env.minimizedPlaces.push_back({r.left, r.top});
+    }
+  }
+  return env;
+}
+
+void TvxChassis::SetFrameWindowState(frame::TvxFrameWindowState state) {
+  if (!form_) return;
+  frame::FrameOptions o;
+  frame::MonitorRects mon;
+  RunStateActions(states_.SetFrameWindowState(state, StateEnvNow(o, mon)));
+}
+
+void TvxChassis::SetRollUpState(bool rolled) {
+  if (!form_) return;
+  frame::FrameOptions o;
+  frame::MonitorRects mon;
+  RunStateActions(states_.SetRollUpState(rolled, StateEnvNow(o, mon)));
+}
+
+void TvxChassis::RunStateActions(const frame::StateActions& actions) {
+  using A = frame::StateAction::Kind;
+  for (const frame::StateAction& a : actions) {
+    if (!form_) return;
+    switch (a.kind) {
+      case A::SetBounds:
+        form_->SetBounds(a.rect.Left, a.rect.Top, a.rect.Width(), a.rect.Height());
+        break;
+      case A::SetHeight:
+        form_->SetBounds(form_->Left(), form_->Top(), form_->Width(), a.value);
+        break;
+      case A::SetClientHeight:
+        form_->SetClientHeight(a.value);
+        break;
+      case A::SetFormWindowState: {
+        static constexpr tk::TWindowState kStates[] = {tk::wsNormal, tk::wsMinimized, tk::wsMaximized};
+        form_->SetWindowState(kStates[static_cast<int>(a.state)]);
+        break;
+      }
+      case A::MinimizeApplication:
+        if (tk::Application) tk::Application->Minimize();
+        break;
+      case A::StartHoverPoll:
+        hoverTimer_->SetEnabled(true);
+        break;
+      case A::ForceRelayout:
+        ForceRelayout();
+        break;
+      case A::Repaint:
+        if (form_->HandleAllocated()) InvalidateRect(form_->Handle(), nullptr, TRUE);
+        RepaintFrame();
+        break;
+      case A::OnMinimize:
+        if (OnMinimize) OnMinimize(this);
+        break;
+      case A::OnMaximize:
+        if (OnMaximize) OnMaximize(this);
+        break;
+      case A::OnRestore:
+        if (OnRestore) OnRestore(this);
+        break;
+      case A::OnChangeRollUpState:
+        if (OnChangeRollUpState) OnChangeRollUpState(this);
+        break;
+    }
+  }
+  // The state shows in the buttons' looks and in the region.
+  if (form_ && form_->HandleAllocated()) {
+    SizeChanged();
+    RepaintFrame();
+  }
+}
+
+void TvxChassis::RunCommand(frame::TvxStdCommand command) {
+  using C = frame::TvxStdCommand;
+  using S = frame::TvxFrameWindowState;
+  switch (command) {
+    case C::cmclose:
+      form_->Close();
+      break;
+    case C::cmmaximize:
+      SetFrameWindowState(states_.State() == S::Maximized ? S::Normal : S::Maximized);
+      break;
+    case C::cmminimize:
+      SetFrameWindowState(states_.State() == S::Minimized ? S::Normal : S::Minimized);
+      break;
+    case C::cmrollup:
+      SetRollUpState(!states_.RolledUp());
+      break;
+    default:
+      break;
+  }
+}
+
+void TvxChassis::ForceRelayout() {
+  if (!form_ || !form_->HandleAllocated()) return;
+  frame::FrameOptions o = Options();
+  const frame::MonitorRects mon = Monitor();
+  const frame::RelayoutWidths r =
+      frame::ForceRelayoutWidths(form_->Width(), frame::MinFrameWidth(skin_, o, mon, Sizes()));
+  form_->SetBounds(form_->Left(), form_->Top(), r.first, form_->Height());
+  form_->SetBounds(form_->Left(), form_->Top(), r.second, form_->Height());
+}
+
+void TvxChassis::SizeMove(tk::TMessage& m, const tk::TWndMethod& next) {
+  HWND h = form_->Handle();
+  switch (m.Msg) {
+    case WM_ENTERSIZEMOVE: {
+      POINT p{};
+      GetCursorPos(&p);
+      magnetic_.anchorX = p.x;
+      magnetic_.anchorY = p.y;
+      RunEvents(mouse_.EnterSizeMove());
+      sizeMoveLoop_ = true;
+      resizedInLoop_ = false;
+      BOOL full = FALSE;
+      SystemParametersInfoW(SPI_GETDRAGFULLWINDOWS, 0, &full, 0);
+      fullDrag_ = full != FALSE;
+      next(m);
+      return;
+    }
+    case WM_SIZING: {
+      if (!sizeMoveLoop_ || !fullDrag_) return next(m);
+      resizedInLoop_ = true;
+      magnetic_.ClearStuck();
+      next(m);
+      auto* r = reinterpret_cast<RECT*>(m.LParam);
+      if (!r) return;
+      const frame::FrameOptions o = Options();
+      const frame::MonitorRects mon = Monitor();
+      const frame::SizingSize size = frame::SizingProposal(
+          {r->left, r->top, r->right, r->bottom}, frame::MinFrameWidth(skin_, o, mon, Sizes()),
+          frame::MinFrameHeight(skin_, o, mon, Sizes()));
+      // The region and the buttons fit the new size before the window has it.
+      if (size.width != width_ || size.height != height_) {
+        width_ = size.width;
+        height_ = size.height;
+        AfterResize();
+      }
+      return;
+    }
+    case WM_MOVING: {
+      auto* r = reinterpret_cast<RECT*>(m.LParam);
+      if (r) {
+        frame::MovingInput in;
+        in.proposed = {r->left, r->top, r->right, r->bottom};
+        RECT cur{};
+        GetWindowRect(h, &cur);
+        in.current = {cur.left, cur.top, cur.right, cur.bottom};
+        in.maximized = states_.State() == frame::TvxFrameWindowState::Maximized;
+        in.magnetic = Magnetic;
+        in.magneticSize = MagneticSize;
+        in.area = Monitor().work;
+        POINT p{};
+        GetCursorPos(&p);
+        in.pointer = {p.x, p.y};
+        const Rect out = frame::MovingRect(in, magnetic_);
+        *r = {out.Left, out.Top, out.Right, out.Bottom};
+      }
+      next(m);
+      return;
+    }
+    case WM_EXITSIZEMOVE: {
+      RECT r{};
+      GetWindowRect(h, &r);
+      const bool resized = resizedInLoop_ && (r.right - r.left != width_ || r.bottom - r.top != height_);
+      sizeMoveLoop_ = resizedInLoop_ = false;
+      RunEvents(mouse_.ExitSizeMove());
+      if (resized) SizeChanged();
+      if (skinPresent_) RepaintFrame();
+      next(m);
+      return;
+    }
+  }
+  next(m);
 }
 
 TvxChassis* FindChassis(tk::TCustomForm* form) {

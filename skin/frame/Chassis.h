@@ -116,6 +116,7 @@ class TvxChassis : public tk::TComponent {
   bool QuickButtonsShowDivider = true;
 
   tk::TNotifyEvent OnActivate, OnDeActivate;
+  tk::TNotifyEvent OnMinimize, OnMaximize, OnRestore, OnChangeRollUpState;
   tk::TNotifyEvent OnChangeSkinData, OnBeforeChangeSkinData, OnAfterChangeSkinData;
   TvxCaptionPaintEvent OnCaptionPaint;
 
@@ -127,6 +128,12 @@ class TvxChassis : public tk::TComponent {
   void RepaintFrame();
   // Takes the skin (or its absence) into use: objects, region, repaint.
   void ApplySkinData();
+  // The frame's own window state and roll-up: the one source of truth while
+  // the form is skinnable (the form's WindowState stays normal meanwhile).
+  frame::TvxFrameWindowState WindowState() const { return states_.State(); }
+  bool RolledUp() const { return states_.RolledUp(); }
+  void SetFrameWindowState(frame::TvxFrameWindowState state);
+  void SetRollUpState(bool rolled);
   // What the frame rules see now (for the tests and the frame's own use).
   const frame::FrameGeometry& Geometry() const { return geometry_; }
   const frame::FrameObjectList& Objects() const { return mouse_.Objects(); }
@@ -157,6 +164,12 @@ class TvxChassis : public tk::TComponent {
   void MinMaxInfo(MINMAXINFO* info);
   void SetText(tk::TMessage& m, const tk::TWndMethod& next);
   void Mouse(tk::TMessage& m);
+  frame::StateEnv StateEnvNow(frame::FrameOptions& options, frame::MonitorRects& monitor) const;
+  void RunStateActions(const frame::StateActions& actions);
+  void RunCommand(frame::TvxStdCommand command);
+  void SizeMove(tk::TMessage& m, const tk::TWndMethod& next);
+  void ForceRelayout();
+  frame::CommandsInEffect InEffect() const;
   void RunEvents(const frame::FrameEvents& events);
   void HoverPoll();
   void ApplyIcons();
@@ -191,6 +204,8 @@ class TvxChassis : public tk::TComponent {
   frame::WindowStates states_;
   frame::MaskStrips maskStrips_;
   frame::FrameStripCache stripCache_;
+  frame::MagneticState magnetic_;
+  bool sizeMoveLoop_ = false, resizedInLoop_ = false, fullDrag_ = false;
   frame::Rect defaultCaptionArea_;
   TvxWindowRegion region_;
   // What the region on the window was made from.

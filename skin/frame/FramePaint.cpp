@@ -177,7 +177,7 @@ void CopyPixels(const TvxPixmap& from, TvxPixmap& to) {
 
 const BorderStrips& ComposeSkinFrame(const TvxSkinData& data, const FrameSkin& skin, const FrameGeometry& g,
                                      const FrameObjectList& objects, bool frameActive, FrameStripCache& cache,
-                                     const CaptionTextPainter& captionText) {
+                                     const CaptionTextPainter& captionText, CommandsInEffect inEffect) {
   const BorderStrips& bare = cache.Get(data, skin, g, !frameActive);
   BorderStrips& out = cache.composed_;
   const TvxDataSkinFormInfo* f = FormInfoOf(data);
@@ -200,6 +200,7 @@ const BorderStrips& ComposeSkinFrame(const TvxSkinData& data, const FrameSkin& s
     const bool bottom = o.rect.Bottom > g.client.Top;
     TvxPixmap& strip = bottom ? out.bottom : out.top;
     const int dy = bottom ? -g.client.Bottom : 0;
+    look.commandInEffect = o.HasCommand() && inEffect.Holds(o.command);
     DrawFrameObjectImage(o, data.MainPicture, strip, 0, dy, look);
     if (o.kind == ObjectKind::Caption && captionText && !strip.Empty())
       captionText(strip, o, o.rect.Offset(0, dy), o.Active);
@@ -268,7 +269,7 @@ void DrawDefaultButton(const FrameObject& o, TvxPixmap& canvas, int dx, int dy, 
 
 void ComposeDefaultFrame(int width, int height, int captionHeight, const Rect& area, const FrameObjectList& objects,
                          bool frameActive, const DefaultFrameColors& colors, const DefaultCaptionPainter& captionText,
-                         BorderStrips& out) {
+                         BorderStrips& out, CommandsInEffect inEffect) {
   out = {};
   const Rect client{3, captionHeight + 3, std::max(3, width - 3), std::max(captionHeight + 3, height - 3)};
   TvxPixmap whole;
@@ -281,8 +282,11 @@ void ComposeDefaultFrame(int width, int height, int captionHeight, const Rect& a
   ObjectLook look;
   look.frameActive = frameActive;
   look.fullRedraw = true;
-  for (const FrameObject& o : objects)
-    if (o.Visible && o.kind == ObjectKind::StdButton) DrawDefaultButton(o, whole, 0, 0, look, colors);
+  for (const FrameObject& o : objects) {
+    if (!o.Visible || o.kind != ObjectKind::StdButton) continue;
+    look.commandInEffect = inEffect.Holds(o.command);
+    DrawDefaultButton(o, whole, 0, 0, look, colors);
+  }
   const Rect window{0, 0, width, height};
   Ring(whole, window, colors.light3D, colors.dkShadow3D);
   Ring(whole, {1, 1, width - 1, height - 1}, colors.btnHighlight, colors.btnShadow);
@@ -395,7 +399,9 @@ std::vector<Rect> FrameRegionPreview(const TvxSkinData& data, int w, int h, TvxB
     rects.push_back({plan.rect.Left, plan.rect.Top, plan.rect.Right, plan.rect.Bottom});
   } else if (plan.kind == WindowRegionPlan::Kind::MaskStrips) {
     const auto region = FrameMaskRegion(data.MaskPicture, p.skin, p.geometry);
-    if (!region) return {};
+    // A window too low for the mask's corners (a caption bar) stays a
+    // rectangle.
+    if (!region) return {{0, 0, w, h}};
     rects.push_back(region->client);
     for (const RegionData* strip : {&region->top, &region->bottom, &region->left, &region->right})
       if (auto r = RegionDataRects(*strip)) rects.insert(rects.end(), r->begin(), r->end());

@@ -16,6 +16,16 @@
 
 namespace vx::frame {
 
+// Which buttons' commands are in effect: a minimized, maximized or rolled-up
+// window shows their restore images.
+struct CommandsInEffect {
+  bool minimized = false, maximized = false, rolledUp = false;
+  bool Holds(TvxStdCommand c) const {
+    return (c == TvxStdCommand::cmminimize && minimized) || (c == TvxStdCommand::cmmaximize && maximized) ||
+           (c == TvxStdCommand::cmrollup && rolledUp);
+  }
+};
+
 // How an object is drawn at this moment.
 struct ObjectLook {
   bool frameActive = true;
@@ -60,7 +70,7 @@ class FrameStripCache {
  private:
   friend const BorderStrips& ComposeSkinFrame(const TvxSkinData&, const FrameSkin&, const FrameGeometry&,
                                               const FrameObjectList&, bool, FrameStripCache&,
-                                              const CaptionTextPainter&);
+                                              const CaptionTextPainter&, CommandsInEffect);
   BorderStrips strips_;
   BorderStrips composed_;
   bool sidesComposed_ = false;  // composed_ sides hold the bare ones
@@ -78,7 +88,7 @@ class FrameStripCache {
 // the cache until its next use.
 const BorderStrips& ComposeSkinFrame(const TvxSkinData& data, const FrameSkin& skin, const FrameGeometry& g,
                                      const FrameObjectList& objects, bool frameActive, FrameStripCache& cache,
-                                     const CaptionTextPainter& captionText);
+                                     const CaptionTextPainter& captionText, CommandsInEffect inEffect = {});
 
 // The system colours the default frame is drawn in.
 struct DefaultFrameColors {
@@ -105,7 +115,7 @@ using DefaultCaptionPainter = std::function<void(TvxPixmap& top, const Rect& are
 // client rectangle is (3, CH + 3, W - 3, H - 3).
 void ComposeDefaultFrame(int width, int height, int captionHeight, const Rect& area, const FrameObjectList& objects,
                          bool frameActive, const DefaultFrameColors& colors, const DefaultCaptionPainter& captionText,
-                         BorderStrips& out);
+                         BorderStrips& out, CommandsInEffect inEffect = {});
 
 // The strips put together into one picture of width x height (client
 // pixels `clientFill`), as they appear on the window.

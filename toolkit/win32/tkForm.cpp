@@ -319,7 +319,7 @@ void TCustomForm::WndProc(TMessage& m) {
       }
       break;
     case WM_SIZE:
-      if (!Parent()) {
+      if (!Parent() && !FrameKeepsWindowState) {
         if (m.WParam == SIZE_MINIMIZED) windowState_ = wsMinimized;
         else if (m.WParam == SIZE_MAXIMIZED) windowState_ = wsMaximized;
         else if (m.WParam == SIZE_RESTORED) windowState_ = wsNormal;

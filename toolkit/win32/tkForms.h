@@ -51,6 +51,10 @@ class TCustomForm : public TWinControl {
   void SetAutoScroll(bool v) { autoScroll_ = v; }
   bool KeyPreview = false;
   int PixelsPerInch = 96;
+  // Set by a frame component that keeps the window's state itself (minimized
+  // to a caption bar, rolled up, maximized to its own bounds): the form's
+  // WindowState then stays as it was set instead of following the window.
+  bool FrameKeepsWindowState = false;
 
   bool Active() const { return active_; }
   TWinControl* ActiveControl() const { return activeControl_; }

@@ -365,6 +365,179 @@ TEST_F(ChassisTest, TheLogoIsCentredInTheClientArea) {
   EXPECT_NE(bitmap.Pixmap().At(x, y + 9) & 0xFFFFFF, vx::MakePixel(0, 0, 255));
 }
 
+// ---- window states ----
+
+// A secondary form with a skinned frame.
+vx::TvxChassis* SecondForm(tk::TApplication* app, vx::TvxSkinDataComponent* skin, int left, tk::TForm*& form) {
+  app->CreateForm(form);
+  auto* c = new vx::TvxChassis(form);
+  c->SetSkinData(skin);
+  c->SetBorderIcons(kIcons);
+  form->SetBounds(left, 100, 540, 329);
+  form->Show();
+  return c;
+}
+
+vx::frame::Rect WorkArea(HWND h) {
+  MONITORINFO mi{};
+  mi.cbSize = sizeof(mi);
+  GetMonitorInfoW(MonitorFromWindow(h, MONITOR_DEFAULTTONEAREST), &mi);
+  return {mi.rcWork.left, mi.rcWork.top, mi.rcWork.right, mi.rcWork.bottom};
+}
+
+TEST_F(ChassisTest, MinimizedDialogsBecomeCaptionBarsSideBySideAndComeBack) {
+  tk::TForm *a = nullptr, *b = nullptr;
+  vx::TvxChassis* ca = SecondForm(app, skin, 100, a);
+  vx::TvxChassis* cb = SecondForm(app, skin, 200, b);
+  PumpUntilIdle();
+  RECT before{};
+  GetWindowRect(a->Handle(), &before);
+  int minimized = 0;
+  ca->OnMinimize = [&](tk::TObject*) { ++minimized; };
+  ca->SetFrameWindowState(vx::frame::TvxFrameWindowState::Minimized);
+  cb->SetFrameWindowState(vx::frame::TvxFrameWindowState::Minimized);
+  PumpUntilIdle();
+  const vx::frame::Rect work = WorkArea(a->Handle());
+  RECT ra{}, rb{};
+  GetWindowRect(a->Handle(), &ra);
+  GetWindowRect(b->Handle(), &rb);
+  EXPECT_EQ(ra.left, work.Left);
+  EXPECT_EQ(ra.bottom, work.Bottom);
+  EXPECT_EQ(ra.right - ra.left, 200);
+  EXPECT_EQ(ra.bottom - ra.top, 29);
+  EXPECT_EQ(rb.left, work.Left + 200);
+  EXPECT_EQ(rb.top, ra.top);
+  EXPECT_EQ(minimized, 1);
+  EXPECT_FALSE(IsIconic(a->Handle()));
+  EXPECT_EQ(a->WindowState(), tk::wsNormal);
+  // A caption bar: caption and buttons only, no sizing borders.
+  const LRESULT edge = SendMessageW(a->Handle(), WM_NCHITTEST, 0, MAKELPARAM(ra.left, ra.top + 14));
+  EXPECT_TRUE(edge == HTOBJECT || edge == HTCAPTION) << edge;
+  // Its minimize button restores it.
+  ca->SetFrameWindowState(vx::frame::TvxFrameWindowState::Normal);
+  PumpUntilIdle();
+  RECT after{};
+  GetWindowRect(a->Handle(), &after);
+  EXPECT_EQ(after.left, before.left);
+  EXPECT_EQ(after.right - after.left, before.right - before.left);
+  EXPECT_EQ(after.bottom - after.top, before.bottom - before.top);
+}
+
+TEST_F(ChassisTest, MaximizingKeepsAMarginOnABareScreenAndRestoreGoesBack) {
+  chassis->SetBorderIcons(kIcons | vx::frame::biMaximize);
+  const RECT before = WindowRect();
+  chassis->SetFrameWindowState(vx::frame::TvxFrameWindowState::Maximized);
+  PumpUntilIdle();
+  MONITORINFO mi{};
+  mi.cbSize = sizeof(mi);
+  GetMonitorInfoW(MonitorFromWindow(Handle(), MONITOR_DEFAULTTONEAREST), &mi);
+  const vx::frame::MonitorRects monitor{{mi.rcMonitor.left, mi.rcMonitor.top, mi.rcMonitor.right, mi.rcMonitor.bottom},
+                                        {mi.rcWork.left, mi.rcWork.top, mi.rcWork.right, mi.rcWork.bottom}};
+  const vx::frame::Rect screen{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+  const vx::frame::Rect want = vx::frame::MaximizeTarget(monitor, screen, false);
+  const RECT got = WindowRect();
+  EXPECT_EQ((vx::frame::Rect{got.left, got.top, got.right, got.bottom}), want);
+  if (monitor.work == screen) EXPECT_EQ(got.left, 1);  // no taskbar under Xvfb: the 1-pixel margin
+  EXPECT_FALSE(IsZoomed(Handle()));
+  // Not sized from its borders, not moved by its caption.
+  EXPECT_NE(HitTest(0, 300), HTLEFT);
+  RECT moved{got.left + 50, got.top + 50, got.right + 50, got.bottom + 50};
+  SendMessageW(Handle(), WM_MOVING, 0, reinterpret_cast<LPARAM>(&moved));
+  EXPECT_EQ(moved.left, got.left);
+  chassis->SetFrameWindowState(vx::frame::TvxFrameWindowState::Normal);
+  PumpUntilIdle();
+  const RECT back = WindowRect();
+  EXPECT_EQ(back.left, before.left);
+  EXPECT_EQ(back.right - back.left, 883);
+}
+
+TEST_F(ChassisTest, ACaptionDoubleClickRollsUpAndDown) {
+  const RECT w = WindowRect();
+  int changes = 0;
+  chassis->OnChangeRollUpState = [&](tk::TObject*) { ++changes; };
+  SendMessageW(Handle(), WM_NCLBUTTONDBLCLK, HTCAPTION, MAKELPARAM(w.left + 400, w.top + 10));
+  PumpUntilIdle();
+  EXPECT_TRUE(chassis->RolledUp());
+  EXPECT_EQ(WindowRect().bottom - WindowRect().top, 29);
+  EXPECT_EQ(RegionRects(Handle()), vx::frame::FrameRegionPreview(*skin, 883, 29, kIcons));
+  EXPECT_NE(HitTest(0, 15), HTLEFT);  // no sizing while rolled up
+  SendMessageW(Handle(), WM_NCLBUTTONDBLCLK, HTCAPTION, MAKELPARAM(w.left + 400, w.top + 10));
+  PumpUntilIdle();
+  EXPECT_FALSE(chassis->RolledUp());
+  EXPECT_EQ(WindowRect().bottom - WindowRect().top, 708);
+  EXPECT_EQ(changes, 2);
+}
+
+TEST_F(ChassisTest, MagneticEdgesSnapAtFourPixelsButNotAtFive) {
+  chassis->Magnetic = true;
+  const vx::frame::Rect work = WorkArea(Handle());
+  const RECT w = WindowRect();
+  SetCursorPos(w.left + 400, w.top + 10);
+  SendMessageW(Handle(), WM_ENTERSIZEMOVE, 0, 0);
+  auto move = [&](int left) {
+    RECT r{work.Left + left, 200, work.Left + left + 883, 908};
+    SendMessageW(Handle(), WM_MOVING, 0, reinterpret_cast<LPARAM>(&r));
+    return r.left - work.Left;
+  };
+  EXPECT_EQ(move(5), 5);
+  EXPECT_EQ(move(4), 0);
+  // Held at the edge while the pointer stays within 5 pixels of the snap.
+  EXPECT_EQ(move(12), 0);
+  EXPECT_EQ(move(4), 0);
+  // Past that the window follows the pointer with the offset it had at the
+  // snap, then moves freely.
+  SetCursorPos(w.left + 406, w.top + 10);
+  EXPECT_EQ(move(12), 6);
+  EXPECT_EQ(move(12), 12);
+  SendMessageW(Handle(), WM_EXITSIZEMOVE, 0, 0);
+}
+
+TEST_F(ChassisTest, PressingAButtonAndReleasingItElsewhereRunsNothing) {
+  const RECT w = WindowRect();
+  // Minimize button of the main form: pressed, the pointer leaves, released.
+  SetCursorPos(w.left + 847, w.top + 10);
+  EXPECT_EQ(HitTest(847, 10), HTOBJECT);
+  SendMessageW(Handle(), WM_NCLBUTTONDOWN, HTOBJECT, MAKELPARAM(w.left + 847, w.top + 10));
+  SetCursorPos(w.left + 400, w.top + 300);
+  SendMessageW(Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(400, 274));
+  SendMessageW(Handle(), WM_LBUTTONUP, 0, MAKELPARAM(400, 274));
+  PumpUntilIdle();
+  EXPECT_FALSE(IsIconic(Handle()));
+  // Released on it: the main form minimizes the application; the frame's
+  // own state stays normal and so does the form's.
+  SetCursorPos(w.left + 847, w.top + 10);
+  EXPECT_EQ(HitTest(847, 10), HTOBJECT);
+  SendMessageW(Handle(), WM_NCLBUTTONDOWN, HTOBJECT, MAKELPARAM(w.left + 847, w.top + 10));
+  SendMessageW(Handle(), WM_LBUTTONUP, 0, 0);
+  EXPECT_TRUE(PumpUntil([&] { return IsIconic(Handle()) != FALSE; }));
+  EXPECT_EQ(chassis->WindowState(), vx::frame::TvxFrameWindowState::Normal);
+  EXPECT_EQ(form->WindowState(), tk::wsNormal);
+  SendMessageW(Handle(), WM_SYSCOMMAND, SC_RESTORE, 0);
+  PumpUntilIdle();
+  const RECT back = WindowRect();
+  EXPECT_EQ(back.left, w.left);
+  EXPECT_EQ(back.bottom - back.top, 708);
+}
+
+TEST_F(ChassisTest, ALiveResizeCutsTheRegionBeforeTheWindowHasTheNewSize) {
+  SendMessageW(Handle(), WM_ENTERSIZEMOVE, 0, 0);
+  RECT proposed = WindowRect();
+  proposed.right += 60;
+  proposed.bottom -= 40;
+  SendMessageW(Handle(), WM_SIZING, WMSZ_BOTTOMRIGHT, reinterpret_cast<LPARAM>(&proposed));
+  BOOL full = FALSE;
+  SystemParametersInfoW(SPI_GETDRAGFULLWINDOWS, 0, &full, 0);
+  if (full) EXPECT_EQ(RegionRects(Handle()), vx::frame::FrameRegionPreview(*skin, 943, 668, kIcons));
+  SendMessageW(Handle(), WM_EXITSIZEMOVE, 0, 0);
+  // Too small a proposal is laid out at the minimum.
+  SendMessageW(Handle(), WM_ENTERSIZEMOVE, 0, 0);
+  RECT tiny = WindowRect();
+  tiny.right = tiny.left + 50;
+  SendMessageW(Handle(), WM_SIZING, WMSZ_RIGHT, reinterpret_cast<LPARAM>(&tiny));
+  if (full) EXPECT_EQ(chassis->Geometry().width, 200);
+  SendMessageW(Handle(), WM_EXITSIZEMOVE, 0, 0);
+}
+
 TEST(ChassisOwner, AnOwnerThatIsNotAFormIsRefused) {
   tk::TComponent owner(nullptr);
   EXPECT_THROW(vx::TvxChassis chassis(&owner), tk::EInvalidCast);
