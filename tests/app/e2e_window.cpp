@@ -20,6 +20,8 @@
 //       answers, one per line ("HTCAPTION", "HTLEFT", ...)
 //   e2e_window resize TITLE W H
 //       gives the window that size (its top-left corner stays)
+//   e2e_window restore TITLE
+//       sends it WM_SYSCOMMAND SC_RESTORE (what the taskbar does)
 //   e2e_window style TITLE
 //       prints "style S exstyle E iconic I" (hexadecimal styles)
 #include <windows.h>
@@ -190,6 +192,9 @@ int wmain(int argc, wchar_t** argv) {
     int rc = PrintEdit(w);
     std::fflush(stdout);
     return rc;
+  }
+  if (cmd == L"restore") {
+    return PostMessageW(w, WM_SYSCOMMAND, SC_RESTORE, 0) ? 0 : 1;
   }
   if (cmd == L"resize") {
     if (argc < 5) return 2;

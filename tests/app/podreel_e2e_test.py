@@ -73,6 +73,17 @@ GRID_Y = [0, 1, 2, 3, 4, 6, 10, 19, 25, 26, 300, 702, 703, 704, 705, 706, 707]
 DIALOG_FREE = [(0, 0, 534, 24), (0, 217, 224, 300), (297, 273, 534, 300)]
 CLIENT_TILE = (3, 26, 279, 181)
 
+# The caption buttons (window coordinates) and their images in the skin's
+# captionbuttons.bmp: normal, hot, down (17 x 15 each, stacked) in the
+# button's column.
+CLOSE_BUTTON = (861, 3, 878, 18, 0)
+MIN_BUTTON = (839, 3, 856, 18, 70)
+DIALOG_CLOSE_BUTTON = (518, 3, 535, 18)
+DIALOG_MIN_BUTTON = (496, 3, 513, 18)
+BUTTON_LOOKS = {"normal": 0, "hot": 15, "down": 30}
+CAPTION_BAR = (200, 29)
+BAR_MIN_BUTTON = (156, 3, 173, 18)
+
 requests = []
 arrived = threading.Condition()
 
@@ -411,6 +422,133 @@ def check_dialog_client(dialog, program):
                          program)
 
 
+def xdotool(*args):
+    subprocess.run(["xdotool"] + [str(a) for a in args], check=True, timeout=30)
+
+
+def wait_for_button_look(wine, window_exe, title, button, look, program):
+    """The caption button shows the skin's image of that look."""
+    picture = read_bmp(os.path.join(os.environ["KINOPOD_SKIN_DIR"], "captionbuttons.bmp"))
+    top = BUTTON_LOOKS[look]
+    deadline, problem = time.monotonic() + 10, "not checked"
+    while problem and time.monotonic() < deadline:
+        rect = window_rect(wine, window_exe, title)
+        shot = screen_area(rect[0] + button[0], rect[1] + button[1], 17, 15)
+        problem = None
+        left = button[4]
+        for y in range(15):
+            for x in range(17):
+                if shot[y][x] != picture[top + y][left + x]:
+                    problem = "%s's button at %s is not its %s image: (%d,%d) is %s, the skin's %s" % (
+                        title, button[:2], look, x, y, shot[y][x], picture[top + y][left + x])
+                    break
+            if problem:
+                break
+        if problem:
+            time.sleep(0.3)
+    if problem:
+        fail(problem, program)
+
+
+def wait_for_rect(wine, window_exe, title, test, what, program, timeout=15):
+    deadline = time.monotonic() + timeout
+    rect = None
+    while time.monotonic() < deadline:
+        rect = window_rect(wine, window_exe, title)
+        if rect and test(rect):
+            return rect
+        time.sleep(0.3)
+    fail("%s: %s (window %s)" % (title, what, rect), program)
+
+
+def window_style(wine, window_exe, title):
+    lines = window_lines(wine, window_exe, "style", title)
+    return lines[0].split() if lines else []
+
+
+def check_caption_buttons(wine, window_exe, program):
+    """Hover, press, drag off: the looks; the minimize button minimizes the
+    program and a restore brings the window back where it was."""
+    rect = window_rect(wine, window_exe, TITLE)
+    cx, cy = rect[0] + (CLOSE_BUTTON[0] + CLOSE_BUTTON[2]) // 2, rect[1] + (CLOSE_BUTTON[1] + CLOSE_BUTTON[3]) // 2
+    wait_for_button_look(wine, window_exe, TITLE, CLOSE_BUTTON, "normal", program)
+    xdotool("mousemove", "--sync", cx, cy)
+    wait_for_button_look(wine, window_exe, TITLE, CLOSE_BUTTON, "hot", program)
+    xdotool("mousedown", "1")
+    wait_for_button_look(wine, window_exe, TITLE, CLOSE_BUTTON, "down", program)
+    # Dragged off and released: nothing happens.
+    xdotool("mousemove", "--sync", rect[0] + 400, rect[1] + 300)
+    wait_for_button_look(wine, window_exe, TITLE, CLOSE_BUTTON, "normal", program)
+    xdotool("mouseup", "1")
+    time.sleep(0.5)
+    if not window_rect(wine, window_exe, TITLE):
+        fail("a press on close dragged off closed the window", program)
+
+    mx, my = rect[0] + (MIN_BUTTON[0] + MIN_BUTTON[2]) // 2, rect[1] + (MIN_BUTTON[1] + MIN_BUTTON[3]) // 2
+    xdotool("mousemove", "--sync", mx, my)
+    wait_for_button_look(wine, window_exe, TITLE, MIN_BUTTON, "hot", program)
+    xdotool("click", "1")
+    deadline = time.monotonic() + 15
+    style = []
+    while time.monotonic() < deadline:
+        style = window_style(wine, window_exe, TITLE)
+        if style[-1:] == ["1"]:
+            break
+        time.sleep(0.3)
+    if style[-1:] != ["1"]:
+        fail("minimize left the main window %s" % style, program)
+    subprocess.run([wine, window_exe, "restore", TITLE], check=True, timeout=60)
+    wait_for_rect(wine, window_exe, TITLE, lambda r: r == rect, "not back at its rectangle after a restore",
+                  program)
+    xdotool("mousemove", "--sync", rect[0] + 400, rect[1] + 300)
+
+
+def check_roll_up_and_sizing(wine, window_exe, program):
+    """A caption double-click rolls up and down; a corner dragged inward stops
+    at the minimum size, and the region follows."""
+    rect = window_rect(wine, window_exe, TITLE)
+    xdotool("mousemove", "--sync", rect[0] + 400, rect[1] + 12)
+    xdotool("click", "--repeat", "2", "--delay", "80", "1")
+    wait_for_rect(wine, window_exe, TITLE, lambda r: r[3] - r[1] == CAPTION_BAR[1], "not rolled up to its caption",
+                  program)
+    wait_for_frame(wine, window_exe, TITLE, (FRAME_SIZE[0], CAPTION_BAR[1]), False, program)
+    xdotool("click", "--repeat", "2", "--delay", "80", "1")
+    wait_for_rect(wine, window_exe, TITLE, lambda r: r == rect, "not rolled down to its height", program)
+    # The bottom-right corner, dragged far up and left.
+    xdotool("mousemove", "--sync", rect[2] - 2, rect[3] - 2)
+    xdotool("mousedown", "1")
+    for step in range(1, 11):
+        xdotool("mousemove", "--sync", rect[2] - 2 - step * 100, rect[3] - 2 - step * 80)
+    xdotool("mouseup", "1")
+    small = wait_for_rect(wine, window_exe, TITLE, lambda r: (r[2] - r[0], r[3] - r[1]) == CAPTION_BAR,
+                          "a corner dragged inward did not stop at the minimum size", program)
+    if small[:2] != rect[:2]:
+        fail("sizing by the corner moved the window to %s" % (small,), program)
+    wait_for_frame(wine, window_exe, TITLE, CAPTION_BAR, False, program)
+    subprocess.run([wine, window_exe, "resize", TITLE, str(FRAME_SIZE[0]), str(FRAME_SIZE[1])], check=True, timeout=60)
+    wait_for_frame(wine, window_exe, TITLE, FRAME_SIZE, False, program)
+    xdotool("mousemove", "--sync", rect[0] + 400, rect[1] + 300)
+
+
+def check_dialog_minimize(wine, window_exe, dialog, program):
+    """The dialog minimizes to a caption bar at the work area's bottom left
+    and its minimize button brings it back."""
+    rect = window_rect(wine, window_exe, DIALOG)
+    xdotool("mousemove", "--sync", rect[0] + (DIALOG_MIN_BUTTON[0] + DIALOG_MIN_BUTTON[2]) // 2,
+            rect[1] + (DIALOG_MIN_BUTTON[1] + DIALOG_MIN_BUTTON[3]) // 2)
+    xdotool("click", "1")
+    geo = subprocess.run([wine, window_exe, "geometry", TITLE], capture_output=True, text=True, timeout=60)
+    screen_h = int(geo.stdout.split()[2])
+    bar = wait_for_rect(wine, window_exe, DIALOG, lambda r: (r[2] - r[0], r[3] - r[1]) == CAPTION_BAR,
+                        "not minimized to a %dx%d caption bar" % CAPTION_BAR, program)
+    if bar[0] != 0 or bar[3] != screen_h:
+        fail("the dialog's caption bar is at %s, not the work area's bottom left" % (bar,), program)
+    # Its minimize button (now a restore button) sits at the bar's right end.
+    xdotool("mousemove", "--sync", bar[0] + (BAR_MIN_BUTTON[0] + BAR_MIN_BUTTON[2]) // 2, bar[1] + 10)
+    xdotool("click", "1")
+    wait_for_rect(wine, window_exe, DIALOG, lambda r: r == rect, "not restored from its caption bar", program)
+
+
 def edit_text(wine, window_exe):
     out = subprocess.run([wine, window_exe, "edit", TITLE], capture_output=True, timeout=60)
     return out.stdout.decode("utf-8").rstrip("\r\n") if out.returncode == 0 else None
@@ -494,13 +632,20 @@ def main():
                    timeout=60)
     wait_for_frame(wine, window_exe, TITLE, FRAME_SIZE, False, program)
     print("ok: frame", flush=True)
+    check_caption_buttons(wine, window_exe, program)
+    check_roll_up_and_sizing(wine, window_exe, program)
+    print("ok: caption buttons, minimize, roll-up, sizing", flush=True)
 
     check_category_button((cx, cy), program)
     check_search_button((cx, cy), program)
 
     search(wine, window_exe, program, port, labels, (cx, cy))
 
-    subprocess.run([wine, window_exe, "close", TITLE], timeout=60, check=True)
+    # The close button ends the program.
+    rect = window_rect(wine, window_exe, TITLE)
+    xdotool("mousemove", "--sync", rect[0] + (CLOSE_BUTTON[0] + CLOSE_BUTTON[2]) // 2,
+            rect[1] + (CLOSE_BUTTON[1] + CLOSE_BUTTON[3]) // 2)
+    xdotool("click", "1")
     try:
         code = program.wait(timeout=60)
     except subprocess.TimeoutExpired:
@@ -537,6 +682,7 @@ def search(wine, window_exe, program, port, labels, origin):
     wait_for_frame(wine, window_exe, TITLE, FRAME_SIZE, True, program,
                    covered=window_rect(wine, window_exe, DIALOG))
     check_dialog_client(dialog, program)
+    check_dialog_minimize(wine, window_exe, dialog, program)
     print("ok: dialog frame", flush=True)
     for x, y in SITE_BOXES.values():
         click(dialog[0] + x + 8, dialog[1] + y + 12)
