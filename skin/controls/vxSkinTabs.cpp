@@ -91,6 +91,9 @@ void TvxSkinPageControl::Notification(tk::TComponent* component, tk::TOperation 
     userImages_ = nullptr;
     UpdateImageSlot();
   }
+  // A sheet freed by anyone while its tab is hot: the hot index would name
+  // another tab from now on.
+  if (operation == tk::opRemove && dynamic_cast<tk::TTabSheet*>(component)) ResetHover();
 }
 
 tabs::TabSide TvxSkinPageControl::Side() const {
@@ -245,8 +248,9 @@ void TvxSkinPageControl::CloseActivePage() {
     }
     return;
   }
-  // The hot tab's index now names another tab.
-  hotTab_ = -1;
+  // Before the tab goes: from then on the hot index names another tab, and
+  // the page may be freed.
+  ResetHover();
   page->SetTabVisible(false);
   if (FreeOnClose) page->Free();
   Invalidate();
@@ -260,6 +264,7 @@ void TvxSkinPageControl::UpdateHover(int x, int y) {
   if (tab != hotTab_) {
     if (hotTab_ >= 0 && hotTab_ != TabIndex())
       if (TvxSkinCustomTabSheet* old = SkinPage(hotTab_)) old->CloseButtonHot = old->CloseButtonPressed = false;
+    previousHotTab_ = hotTab_;
     hotTab_ = tab;
     Invalidate();
   }
@@ -275,10 +280,16 @@ void TvxSkinPageControl::UpdateHover(int x, int y) {
   }
 }
 
+void TvxSkinPageControl::ResetHover() {
+  hotTab_ = -1;
+  previousHotTab_ = -1;
+}
+
 void TvxSkinPageControl::ClearHover() {
   if (hotTab_ < 0) return;
   if (TvxSkinCustomTabSheet* old = SkinPage(hotTab_))
     if (hotTab_ != TabIndex()) old->CloseButtonHot = old->CloseButtonPressed = false;
+  previousHotTab_ = hotTab_;
   hotTab_ = -1;
   Invalidate();
 }

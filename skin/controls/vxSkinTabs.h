@@ -132,6 +132,8 @@ class TvxSkinPageControl : public tk::TPageControl {
   // The close-button tracking.
   void UpdateHover(int x, int y);
   void ClearHover();
+  // Forgets the hot tabs without touching their sheets (a sheet is going).
+  void ResetHover();
   void MouseWheel(int delta);
 
   TvxSkinDataLink skinData_;
@@ -150,7 +152,9 @@ class TvxSkinPageControl : public tk::TPageControl {
   bool tabExtededDraw_ = false;
   int tabMargin_ = -1;
   int tabSpacing_ = 1;
+  // Visible-tab indexes; sheets are looked up by index when needed, never kept.
   int hotTab_ = -1;
+  int previousHotTab_ = -1;
 };
 
 }  // namespace vx

@@ -4,6 +4,8 @@
 // paging with the mouse wheel.
 #include <gtest/gtest.h>
 
+#include <cstring>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -16,13 +18,25 @@ using tktest::ToolkitTest;
 
 namespace {
 
+// Marks when its owner frees it. The mark is shared: a sheet still alive at
+// the end of a test goes in the fixture's teardown, after the test body's
+// locals are gone.
 class Witness : public tk::TComponent {
  public:
-  Witness(tk::TComponent* owner, bool& gone) : tk::TComponent(owner), gone_(gone) {}
-  ~Witness() override { gone_ = true; }
+  Witness(tk::TComponent* owner, std::shared_ptr<bool> gone) : tk::TComponent(owner), gone_(std::move(gone)) {}
+  ~Witness() override { *gone_ = true; }
 
  private:
-  bool& gone_;
+  std::shared_ptr<bool> gone_;
+};
+
+// A sheet whose memory is poisoned and never handed back when it is freed:
+// whatever still reaches a closed sheet reads the poison (a call through its
+// table of virtual functions faults) rather than a new object in its place.
+class PoisonedSheet : public TvxSkinTabSheet {
+ public:
+  using TvxSkinTabSheet::TvxSkinTabSheet;
+  static void operator delete(void* p, size_t size) { std::memset(p, 0xDD, size); }
 };
 
 class SkinPageControlTest : public ToolkitTest {
@@ -36,13 +50,14 @@ class SkinPageControlTest : public ToolkitTest {
     pc->SetAlign(tk::alClient);
     form->Show();
   }
-  TvxSkinTabSheet* AddSheet(const std::wstring& caption, bool* gone = nullptr) {
-    auto* s = new TvxSkinTabSheet(pc);
+  TvxSkinTabSheet* AddSheet(const std::wstring& caption, const std::shared_ptr<bool>& gone = nullptr) {
+    TvxSkinTabSheet* s = new PoisonedSheet(pc);
     s->SetPageControl(pc);
     s->SetCaption(caption);
-    if (gone) new Witness(s, *gone);
+    if (gone) new Witness(s, gone);
     return s;
   }
+  static std::shared_ptr<bool> Mark() { return std::make_shared<bool>(false); }
   void Paint() {
     pc->Invalidate();
     UpdateWindow(pc->Handle());
@@ -136,11 +151,11 @@ TEST_F(SkinPageControlTest, CloseButtonClosesItsOwnTabAndFreesThePage) {
   pc->FreeOnClose = true;
   int afterClose = 0;
   pc->OnAfterClose = [&](tk::TObject*) { ++afterClose; };
-  bool aGone = false, bGone = false, cGone = false, dGone = false;
-  TvxSkinTabSheet* a = AddSheet(L"a", &aGone);
-  TvxSkinTabSheet* b = AddSheet(L"b", &bGone);
-  AddSheet(L"c", &cGone);
-  TvxSkinTabSheet* d = AddSheet(L"d", &dGone);
+  auto aGone = Mark(), bGone = Mark(), cGone = Mark(), dGone = Mark();
+  TvxSkinTabSheet* a = AddSheet(L"a", aGone);
+  TvxSkinTabSheet* b = AddSheet(L"b", bGone);
+  AddSheet(L"c", cGone);
+  TvxSkinTabSheet* d = AddSheet(L"d", dGone);
   Paint();
 
   // A press on an inactive tab's button selects that tab; the release closes
@@ -150,7 +165,7 @@ TEST_F(SkinPageControlTest, CloseButtonClosesItsOwnTabAndFreesThePage) {
   Send(WM_LBUTTONDOWN, c);
   EXPECT_EQ(pc->TabIndex(), 2);
   Send(WM_LBUTTONUP, c);
-  EXPECT_TRUE(cGone);
+  EXPECT_TRUE(*cGone);
   EXPECT_EQ(afterClose, 1);
   EXPECT_EQ(pc->PageCount(), 3);
   EXPECT_EQ(pc->ActivePage(), d);
@@ -163,7 +178,7 @@ TEST_F(SkinPageControlTest, CloseButtonClosesItsOwnTabAndFreesThePage) {
   tk::TRect body = pc->TabItemRect(2);
   Send(WM_MOUSEMOVE, {body.Left + 3, body.Top + 3});
   Send(WM_LBUTTONUP, {body.Left + 3, body.Top + 3});
-  EXPECT_FALSE(dGone);
+  EXPECT_FALSE(*dGone);
 
   // A press on one tab released on another tab's button closes nothing
   // (the active page is not the one whose button is under the pointer).
@@ -174,15 +189,15 @@ TEST_F(SkinPageControlTest, CloseButtonClosesItsOwnTabAndFreesThePage) {
   Send(WM_LBUTTONDOWN, {aBody.Left + 3, aBody.Top + 3});
   Send(WM_MOUSEMOVE, CloseCentre(1));
   Send(WM_LBUTTONUP, CloseCentre(1));
-  EXPECT_FALSE(aGone);
-  EXPECT_FALSE(bGone);
+  EXPECT_FALSE(*aGone);
+  EXPECT_FALSE(*bGone);
   EXPECT_EQ(pc->ActivePage(), a);
 
   // Closing the last tab while active activates the new last one.
   pc->SetActivePage(d);
   Paint();
   Click(CloseCentre(2));
-  EXPECT_TRUE(dGone);
+  EXPECT_TRUE(*dGone);
   EXPECT_EQ(pc->ActivePage(), b);
 
   // A refusing OnClose keeps the page.
@@ -192,7 +207,7 @@ TEST_F(SkinPageControlTest, CloseButtonClosesItsOwnTabAndFreesThePage) {
   };
   Paint();
   Click(CloseCentre(1));
-  EXPECT_FALSE(bGone);
+  EXPECT_FALSE(*bGone);
   EXPECT_EQ(pc->TabCount(), 2);
   pc->OnClose = nullptr;
 
@@ -200,7 +215,7 @@ TEST_F(SkinPageControlTest, CloseButtonClosesItsOwnTabAndFreesThePage) {
   pc->FreeOnClose = false;
   Paint();
   Click(CloseCentre(1));
-  EXPECT_FALSE(bGone);
+  EXPECT_FALSE(*bGone);
   EXPECT_FALSE(b->TabVisible());
   EXPECT_EQ(pc->PageCount(), 2);
   EXPECT_EQ(pc->ActivePage(), a);
@@ -209,9 +224,49 @@ TEST_F(SkinPageControlTest, CloseButtonClosesItsOwnTabAndFreesThePage) {
   pc->FreeOnClose = true;
   Paint();
   Click(CloseCentre(0));
-  EXPECT_TRUE(aGone);
+  EXPECT_TRUE(*aGone);
   EXPECT_EQ(pc->ActivePage(), nullptr);
   EXPECT_EQ(afterClose, 4);
+}
+
+// After a tab goes, the hover must not lead to its (poisoned) sheet: neither
+// the tab that moves into its place nor leaving the control reaches it, and
+// a sheet its owner frees while the pointer rests on its tab is let go too.
+TEST_F(SkinPageControlTest, HoverAfterAClosedOrFreedSheetNeverReachesIt) {
+  pc->SetShowCloseButtons(true);
+  pc->FreeOnClose = true;
+  auto bGone = Mark(), cGone = Mark();
+  AddSheet(L"first");
+  AddSheet(L"middle", bGone);
+  TvxSkinTabSheet* c = AddSheet(L"last", cGone);
+  Paint();
+
+  Click(CloseCentre(1));
+  ASSERT_TRUE(*bGone);
+  ASSERT_EQ(pc->TabCount(), 2);
+  EXPECT_EQ(pc->ActivePage(), c);
+  Paint();
+  // Over the tab now in the middle's place, onto its close button, over the
+  // first tab, and out of the control.
+  tk::TRect moved = pc->TabItemRect(1);
+  Send(WM_MOUSEMOVE, {moved.Left + 3, moved.Top + 3});
+  Paint();
+  Send(WM_MOUSEMOVE, CloseCentre(1));
+  EXPECT_TRUE(c->CloseButtonHot);
+  Paint();
+  tk::TRect first = pc->TabItemRect(0);
+  Send(WM_MOUSEMOVE, {first.Left + 3, first.Top + 3});
+  SendMessageW(pc->Handle(), WM_MOUSELEAVE, 0, 0);
+  Paint();
+
+  // The pointer rests on the last tab's button when its owner frees it.
+  Send(WM_MOUSEMOVE, CloseCentre(1));
+  c->Free();
+  ASSERT_TRUE(*cGone);
+  Send(WM_MOUSEMOVE, {first.Left + 3, first.Top + 3});
+  SendMessageW(pc->Handle(), WM_MOUSELEAVE, 0, 0);
+  Paint();
+  EXPECT_EQ(pc->TabCount(), 1);
 }
 
 TEST_F(SkinPageControlTest, CentredRowIsDrawnAndHitWhereItStands) {
