@@ -49,6 +49,16 @@ SEARCH_BUTTON = (424, 16, 73, 25)
 SITES_BUTTON = (520, 16, 97, 25)
 DIALOG = "Form4"
 SITE_BOXES = {2: (55, 80), 6: (303, 144)}  # row -> box position (row 6's box is the seventh)
+# All seven boxes (left, top, width; 25 high), the free spot of the dialog
+# that shows its background, and the "checkbox" record's check images in
+# controls.bmp (15 x 15; the bottom-left pixel is transparent).
+ALL_SITE_BOXES = [(55, 24, 113), (55, 80, 113), (55, 136, 113), (303, 24, 113), (303, 80, 162), (303, 144, 146),
+                  (55, 192, 146)]
+DIALOG_FREE_SPOT = (4, 4)
+CHECK_IMAGE, UNCHECK_IMAGE = (232, 311), (232, 296)
+# Inside a box: the check image at (3, 5); the caption from x = 22 (glyphs
+# differ between Wine's fonts and Windows').
+BOX_CHECK_AT, BOX_CAPTION_LEFT, BOX_CAPTION_ROWS = (3, 5), 22, (2, 23)
 OK_BUTTON = (224, 248, 73, 25)
 # Blanks inside, and the characters that would break a query.
 KEYWORD = " c++ & 50% off"
@@ -294,6 +304,40 @@ def check_category_button(origin, program):
     print("ok: Tab and Space", flush=True)
 
 
+def site_box_problem(dialog, box, image):
+    """None when the box shows `image` at (3, 5) and the dialog's background
+    everywhere else outside its caption."""
+    picture = read_bmp(os.path.join(os.environ["KINOPOD_SKIN_DIR"], "controls.bmp"))
+    background = screen_area(dialog[0] + DIALOG_FREE_SPOT[0], dialog[1] + DIALOG_FREE_SPOT[1], 1, 1)[0][0]
+    left, top, width = box
+    shot = screen_area(dialog[0] + left, dialog[1] + top, width, 25)
+    ix, iy = image
+    key = picture[iy + 14][ix]
+    cx, cy = BOX_CHECK_AT
+    for y in range(25):
+        for x in range(width):
+            if cx <= x < cx + 15 and cy <= y < cy + 15:
+                src = picture[iy + y - cy][ix + x - cx]
+                want = background if src == key else src
+            elif BOX_CAPTION_LEFT <= x < width - 2 and BOX_CAPTION_ROWS[0] <= y < BOX_CAPTION_ROWS[1]:
+                continue
+            else:
+                want = background
+            if shot[y][x] != want:
+                return "pixel (%d,%d) of the box at %s is %s, expected %s" % (x, y, box[:2], shot[y][x], want)
+    return None
+
+
+def wait_for_site_box(dialog, box, image, what, program):
+    deadline, problem = time.monotonic() + 10, "not checked"
+    while problem and time.monotonic() < deadline:
+        problem = site_box_problem(dialog, box, image)
+        if problem:
+            time.sleep(0.2)
+    if problem:
+        fail("%s: %s" % (what, problem), program)
+
+
 def edit_text(wine, window_exe):
     out = subprocess.run([wine, window_exe, "edit", TITLE], capture_output=True, timeout=60)
     return out.stdout.decode("utf-8").rstrip("\r\n") if out.returncode == 0 else None
@@ -400,8 +444,16 @@ def search(wine, window_exe, program, port, labels, origin):
     dialog = client_origin(wine, window_exe, DIALOG)
     if not dialog:
         fail("the search-site dialog did not show", program)
+    subprocess.run(["xdotool", "mousemove", "--sync", str(dialog[0] + DIALOG_FREE_SPOT[0]),
+                    str(dialog[1] + DIALOG_FREE_SPOT[1])], check=True, timeout=30)
+    for box in ALL_SITE_BOXES:
+        wait_for_site_box(dialog, box, CHECK_IMAGE, "ticked site box", program)
+    print("ok: site boxes drawn from the skin", flush=True)
     for x, y in SITE_BOXES.values():
         click(dialog[0] + x + 8, dialog[1] + y + 12)
+    # The first box clicked, with the pointer on the other one now.
+    first = next(b for b in ALL_SITE_BOXES if b[:2] == SITE_BOXES[2])
+    wait_for_site_box(dialog, first, UNCHECK_IMAGE, "unticked site box", program)
     click_rect(dialog, OK_BUTTON)
     if client_origin(wine, window_exe, DIALOG, 2000):
         fail("the dialog is still showing after its OK button", program)

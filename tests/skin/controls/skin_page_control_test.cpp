@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "ProgramSkin.h"
 #include "tkStdCtrls.h"
 #include "vxSkinTabs.h"
 #include "win_support.h"
@@ -40,6 +41,19 @@ class PoisonedSheet : public TvxSkinTabSheet {
 };
 
 class SkinPageControlTest : public ToolkitTest {
+ public:
+  void LoadSkin() {
+    stored = new vx::TvxCompressedStoredSkinComponent(form);
+    auto packed = kinopod::ProgramSkinCompressedData();
+    stored->SetCompressedData(vx::Bytes(packed.begin(), packed.end()));
+    skin = new vx::TvxSkinDataComponent(form);
+    skin->SetCompressedStoredSkin(stored);
+    ASSERT_FALSE(skin->Empty());
+    pc->SetSkinData(skin);
+  }
+  vx::TvxCompressedStoredSkinComponent* stored = nullptr;
+  vx::TvxSkinDataComponent* skin = nullptr;
+
  protected:
   void SetUp() override {
     ToolkitTest::SetUp();
@@ -269,6 +283,67 @@ TEST_F(SkinPageControlTest, HoverAfterAClosedOrFreedSheetNeverReachesIt) {
   EXPECT_EQ(pc->TabCount(), 1);
 }
 
+// With the program's skin: tab height, close size and page margins from the
+// "tab" record; the tabs' ends, the taller selected tab and the close images
+// (lit under the pointer) are the record's pixels.
+TEST_F(SkinPageControlTest, SkinnedTabsAreDrawnFromTheTabRecord) {
+  LoadSkin();
+  const TvxDataSkinTabControl* rec = pc->TabRecord();
+  ASSERT_NE(rec, nullptr);
+  pc->SetShowCloseButtons(true);
+  AddSheet(L"first");
+  AddSheet(L"second");
+  AddSheet(L"third");
+  EXPECT_EQ(pc->TabRect(0).Height(), 22);
+  EXPECT_EQ(pc->CloseButtonSize(), 13);
+  const tk::TRect area = pc->DisplayRect();
+  EXPECT_EQ(area.Left, 2);
+  EXPECT_EQ(area.Right, pc->ClientWidth() - 2);
+  EXPECT_EQ(area.Bottom, pc->ClientHeight() - 2);
+  Paint();
+  int w = 0;
+  std::vector<COLORREF> px = Snapshot(w);
+  auto at = [&](int x, int y) { return px[static_cast<size_t>(y) * w + x]; };
+  const TvxPixmap& picture = *skin->Picture(rec->pictureindex);
+  auto pic = [&](int x, int y) { return static_cast<COLORREF>(ColorFromPixel(picture.At(x, y))); };
+
+  // The tabs' left ends (the record's unstretched 5 columns): the selected
+  // tab 23 rows from activetabrect over the frame, the others 22 from tabrect
+  // down to where the frame begins.
+  const int frameTop = area.Top - 2;
+  tk::TRect a = pc->TabItemRect(0), b = pc->TabItemRect(1);
+  int wrong = 0;
+  for (int y = 0; y < 23; ++y)
+    for (int x = 0; x < 5; ++x) wrong += at(a.Left + x, a.Top + y) != pic(rec->activetabrect.Left + x, rec->activetabrect.Top + y);
+  EXPECT_EQ(wrong, 0) << "selected tab";
+  wrong = 0;
+  for (int y = 0; y < 22 && b.Top + y < frameTop; ++y)
+    for (int x = 0; x < 5; ++x) wrong += at(b.Left + x, b.Top + y) != pic(rec->tabrect.Left + x, rec->tabrect.Top + y);
+  EXPECT_EQ(wrong, 0) << "tab not selected";
+  EXPECT_GT(frameTop - b.Top, 15);
+
+  // The close image 18 pixels before the tab's end, its key colour showing
+  // the tab through.
+  tk::TRect close = pc->CloseButtonRect(1);
+  EXPECT_EQ(close.Left, b.Right - 18);
+  EXPECT_EQ(close.Width(), 13);
+  auto closeWrong = [&](const TvxRect& from) {
+    int n = 0, opaque = 0;
+    for (int y = 0; y < 13; ++y)
+      for (int x = 0; x < 13; ++x) {
+        COLORREF src = pic(from.Left + x, from.Top + y);
+        if (src == static_cast<COLORREF>(rec->buttontransparentcolor)) continue;
+        ++opaque;
+        n += at(close.Left + x, close.Top + y) != src;
+      }
+    return opaque > 20 ? n : -1;
+  };
+  EXPECT_EQ(closeWrong(rec->closebuttonrect), 0);
+  Send(WM_MOUSEMOVE, CloseCentre(1));
+  px = Snapshot(w);
+  EXPECT_EQ(closeWrong(rec->closebuttonactiverect), 0) << "lit under the pointer";
+}
+
 TEST_F(SkinPageControlTest, CentredRowIsDrawnAndHitWhereItStands) {
   AddSheet(L"a");
   AddSheet(L"b");
@@ -322,39 +397,35 @@ TEST_F(SkinPageControlTest, OverflowingRowShowsWorkingScrollArrowsOnScreen) {
   // a search adds its tabs to a form already showing.
   PumpUntilIdle();
   for (int i = 0; i < 12; ++i) AddSheet(L"keyword " + std::to_wstring(i) + L" (site)");
-  HWND arrows = pc->UpDownWindow();
-  ASSERT_NE(arrows, nullptr) << "twelve tabs do not fit";
+  TvxSkinUpDown* skinned = pc->ScrollArrows();
+  ASSERT_NE(skinned, nullptr) << "twelve tabs do not fit";
+  EXPECT_EQ(pc->UpDownWindow(), nullptr) << "the platform's arrows are hidden";
+  HWND platform = FindWindowExW(pc->Handle(), nullptr, UPDOWN_CLASSW, nullptr);
+  ASSERT_NE(platform, nullptr) << "and still there for the tab control";
+  HWND arrows = skinned->Handle();
   tk::TRect r = tktest::WindowBoundsInParent(arrows);
-  EXPECT_GE(r.Top, 0);
-  EXPECT_LE(r.Bottom, pc->DisplayRect().Top + 2) << "in the tab row";
-  EXPECT_LE(r.Right, pc->ClientWidth());
-  EXPECT_GT(r.Left, pc->ClientWidth() / 2);
+  EXPECT_EQ(r, (tk::TRect{pc->ClientWidth() - 40, 0, pc->ClientWidth(), 20})) << "2 x 1 default tab heights";
   POINT centre{(r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2};
   ClientToScreen(pc->Handle(), &centre);
   EXPECT_EQ(WindowFromPoint(centre), arrows) << "nothing covers the arrows";
 
-  // What the screen shows there: the arrows' glyphs and edges, not a blank
-  // patch of the face colour.
-  auto drawn = [&] {
-    RECT w;
-    GetWindowRect(arrows, &w);
-    HDC screen = GetDC(nullptr);
-    int other = 0;
-    for (int y = w.top; y < w.bottom; ++y)
-      for (int x = w.left; x < w.right; ++x) other += GetPixel(screen, x, y) != GetSysColor(COLOR_BTNFACE);
-    ReleaseDC(nullptr, screen);
-    return other > (w.right - w.left) * 2;
-  };
-  EXPECT_TRUE(PumpUntil(drawn, 2000)) << "the arrows are not drawn";
-
-  // A click on the right arrow scrolls the row by one tab.
+  // A click on the right arrow scrolls the row by one tab; the left one back.
   ASSERT_EQ(pc->FirstVisibleTab(), 0);
-  const LPARAM right = MAKELPARAM(r.Width() * 3 / 4, r.Height() / 2);
-  SendMessageW(arrows, WM_LBUTTONDOWN, MK_LBUTTON, right);
-  SendMessageW(arrows, WM_LBUTTONUP, 0, right);
-  PumpUntil([&] { return pc->FirstVisibleTab() == 1; });
+  EXPECT_EQ(skinned->Max(), skinned->Rules().Max());
+  auto press = [&](int x) {
+    SendMessageW(arrows, WM_MOUSEMOVE, 0, MAKELPARAM(x, r.Height() / 2));
+    SendMessageW(arrows, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, r.Height() / 2));
+    SendMessageW(arrows, WM_LBUTTONUP, 0, MAKELPARAM(x, r.Height() / 2));
+  };
+  press(r.Width() * 3 / 4);
   EXPECT_EQ(pc->FirstVisibleTab(), 1);
   EXPECT_EQ(pc->TabIndex(), 0) << "scrolling does not change the page";
+  press(r.Width() / 4);
+  EXPECT_EQ(pc->FirstVisibleTab(), 0);
+
+  // Once the tabs fit again the skinned arrows go.
+  while (pc->PageCount() > 2) pc->Pages(pc->PageCount() - 1)->Free();
+  EXPECT_TRUE(PumpUntil([&] { return pc->ScrollArrows() == nullptr; }));
 }
 
 }  // namespace
