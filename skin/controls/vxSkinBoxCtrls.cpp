@@ -82,6 +82,11 @@ TvxSkinUpDown::~TvxSkinUpDown() {
   if (timer_ && HandleAllocated()) KillTimer(Handle(), kRepeatTimer);
 }
 
+void TvxSkinUpDown::CreateParams(tk::TCreateParams& p) {
+  TvxSkinCustomControl::CreateParams(p);
+  p.WinClassName = L"TvxSkinUpDown";
+}
+
 void TvxSkinUpDown::SetUseSkinSize(bool v) {
   useSkinSize_ = v;
   rules_.SetUseSkinSize(v);

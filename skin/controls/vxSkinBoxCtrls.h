@@ -75,6 +75,7 @@ class TvxSkinUpDown : public TvxSkinCustomControl {
   void UpdateSkinRegion() override;
 
  protected:
+  void CreateParams(tk::TCreateParams& params) override;
   void Resize() override;
   void DrawDefaultImage(tk::TBitmap& bitmap) override;
   void DrawSkinImage(tk::TBitmap& bitmap) override;

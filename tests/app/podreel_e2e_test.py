@@ -338,6 +338,125 @@ def wait_for_site_box(dialog, box, image, what, program):
         fail("%s: %s" % (what, problem), program)
 
 
+# The "tab" record's pictures in controls.bmp: tab, selected tab (unfocused
+# and focused), close button and lit close button; its close key colour.
+TAB_RECT, ACTIVE_TAB_RECTS = (67, 105, 51, 22), [(4, 110, 51, 23), (4, 159, 51, 23)]
+CLOSE_RECT, CLOSE_HOT_RECT, CLOSE_KEY = (423, 114), (438, 114), (255, 0, 255)
+ARROWS_SIZE = (32, 15)
+
+
+def tab_rects(wine, window_exe):
+    """The tab row as e2e_window reports it: a dict with count, cur, first,
+    origin, size, items (drawn rectangles), platform arrows and skinned arrows."""
+    out = subprocess.run([wine, window_exe, "tabrects", TITLE], capture_output=True, text=True, timeout=60)
+    if out.returncode != 0:
+        return None
+    info = {"items": []}
+    for line in out.stdout.splitlines():
+        f = line.split()
+        if f[0] == "tabs":
+            info.update(count=int(f[1]), cur=int(f[3]), first=int(f[5]), origin=(int(f[7]), int(f[8])),
+                        size=(int(f[10]), int(f[11])))
+        elif f[0] == "item":
+            l, t, r, b = map(int, f[2:6])
+            # As drawn: two pixels up and left, the first tab one in from the left.
+            info["items"].append((l - 2 + (1 if int(f[1]) == 0 else 0), t - 2, r - 2, b - 2))
+        elif f[0] == "platformarrows":
+            info["platform"] = f[1]
+        elif f[0] == "arrows":
+            info["arrows"] = None if f[1] == "none" else tuple(map(int, f[1:5]))
+    return info
+
+
+def picture_problem(x0, y0, picture, src, w, h, key=None):
+    shot = screen_area(x0, y0, w, h)
+    sx, sy = src
+    for y in range(h):
+        for x in range(w):
+            want = picture[sy + y][sx + x]
+            if want == key:
+                continue
+            if shot[y][x] != want:
+                return "pixel (%d,%d) is %s, the skin has %s" % (x, y, shot[y][x], want)
+    return None
+
+
+def poll(check, timeout=10):
+    deadline, problem = time.monotonic() + timeout, "not checked"
+    while problem and time.monotonic() < deadline:
+        problem = check()
+        if problem:
+            time.sleep(0.2)
+    return problem
+
+
+def check_tab_row(wine, window_exe, program):
+    """Tabs drawn from the record, a lit close button that closes its tab,
+    the skinned arrows of the overflowing row, and wheel paging."""
+    picture = read_bmp(os.path.join(os.environ["KINOPOD_SKIN_DIR"], "controls.bmp"))
+    info = tab_rects(wine, window_exe)
+    if not info or info["count"] < 2:
+        fail("no tab row to check: %s" % info, program)
+    ox, oy = info["origin"]
+    cur = info["cur"]
+    l, t, r, b = info["items"][cur]
+    if b - t != 22:
+        fail("tabs are %d high, the record's are 22" % (b - t), program)
+    # The selected tab is drawn a pixel taller, over the frame; its last row
+    # lies under the page (the sheet's window covers it on screen).
+    problems = [poll(lambda rect=rect: picture_problem(ox + l, oy + t, picture, rect[:2], 5, rect[3] - 1), 5)
+                for rect in ACTIVE_TAB_RECTS]
+    if all(problems):
+        fail("the selected tab's left end: %s" % problems, program)
+    other = next(i for i in range(info["first"], info["count"]) if i != cur)
+    l, t, r, b = info["items"][other]
+    problem = poll(lambda: picture_problem(ox + l, oy + t, picture, TAB_RECT[:2], 5, 18))
+    if problem:
+        fail("tab %d's left end: %s" % (other, problem), program)
+    # Its close button 18 pixels before its right end, centred below the
+    # 2-pixel shift of a tab that is not selected; lit under the pointer.
+    cx, cy = ox + r - 18, oy + t + 2 + (22 - 2 - 13) // 2
+    problem = poll(lambda: picture_problem(cx, cy, picture, CLOSE_RECT, 13, 13, CLOSE_KEY))
+    if problem:
+        fail("close button of tab %d: %s" % (other, problem), program)
+    subprocess.run(["xdotool", "mousemove", "--sync", str(cx + 6), str(cy + 6)], check=True, timeout=30)
+    problem = poll(lambda: picture_problem(cx, cy, picture, CLOSE_HOT_RECT, 13, 13, CLOSE_KEY))
+    if problem:
+        fail("lit close button of tab %d: %s" % (other, problem), program)
+    before = tab_captions(wine, window_exe)
+    subprocess.run(["xdotool", "click", "1"], check=True, timeout=30)
+    want = before[:other] + before[other + 1:]
+    if poll(lambda: None if tab_captions(wine, window_exe) == want else "not yet", 10):
+        fail("closing tab %d left %s, expected %s" % (other, tab_captions(wine, window_exe), want), program)
+    print("ok: tabs drawn from the skin, a tab closed by its button", flush=True)
+
+    info = tab_rects(wine, window_exe)
+    w, _ = info["size"]
+    if info["platform"] == "visible":
+        fail("the platform's tab-row arrows are visible", program)
+    if info["arrows"] != (w - ARROWS_SIZE[0], 0, w, ARROWS_SIZE[1]):
+        fail("skinned arrows at %s, expected %s" % (info["arrows"], (w - 32, 0, w, 15)), program)
+    first = info["first"]
+    click(ox + w - 8, oy + 7)
+    if poll(lambda: None if tab_rects(wine, window_exe)["first"] == first + 1 else "not yet"):
+        fail("the right arrow scrolled the row to tab %d from %d" % (tab_rects(wine, window_exe)["first"], first),
+             program)
+    print("ok: skinned arrows scroll the row", flush=True)
+
+    info = tab_rects(wine, window_exe)
+    cur = info["cur"]
+    if cur + 1 >= info["count"]:
+        fail("no tab after the selected one to wheel to", program)
+    l, t, r, b = info["items"][cur]
+    if r <= 0:
+        fail("the selected tab %d is scrolled out of sight" % cur, program)
+    click(ox + max(l, 0) + 8, oy + t + 8)
+    subprocess.run(["xdotool", "click", "5"], check=True, timeout=30)
+    if poll(lambda: None if tab_rects(wine, window_exe)["cur"] == cur + 1 else "not yet"):
+        fail("the wheel left tab %d selected, expected %d" % (tab_rects(wine, window_exe)["cur"], cur + 1), program)
+    print("ok: the wheel selects the next tab", flush=True)
+
+
 def edit_text(wine, window_exe):
     out = subprocess.run([wine, window_exe, "edit", TITLE], capture_output=True, timeout=60)
     return out.stdout.decode("utf-8").rstrip("\r\n") if out.returncode == 0 else None
@@ -468,6 +587,7 @@ def search(wine, window_exe, program, port, labels, origin):
     if tabs != want_tabs:
         fail("tabs after the second search: %s, expected %s" % (tabs, want_tabs), program)
     print("ok: second search", got[7:], flush=True)
+    check_tab_row(wine, window_exe, program)
 
 
 if __name__ == "__main__":
