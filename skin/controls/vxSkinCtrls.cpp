@@ -228,7 +228,8 @@ void TvxSkinCheckRadioBox::WndProc(tk::TMessage& m) {
     case WM_LBUTTONUP: {
       // Decided before the toolkit's handling lets the mouse go (which
       // reports the capture as lost).
-      const bool click = pressed_ && mouseIn_ && Enabled();
+      const bool click = pressed_ && mouseIn_ && Enabled() &&
+                         ClientRect().Contains(GET_X_LPARAM(m.LParam), GET_Y_LPARAM(m.LParam));
       pressed_ = false;
       TvxSkinCustomControl::WndProc(m);
       if (!click) return;
