@@ -432,6 +432,10 @@ void TvxSkinPageControl::WndProc(tk::TMessage& m) {
     case kRecheckArrows:
       UpdateScrollArrows();
       return;
+    case VXM_PARENTBACKGROUND:
+      // A see-through tab row shows what changed behind it.
+      if (tabsBGTransparent_) Invalidate();
+      return;
     case WM_SIZE:
     case WM_HSCROLL:
     case WM_SETFONT:
