@@ -46,9 +46,17 @@ TLantern* AddSearchTab(vx::TvxSkinPageControl* pages, const std::wstring& captio
   sheet->SetShowHint(true);
   sheet->SetHint(sheet->Caption());
 
-  // The sheet frees its browser. The browser is placed once: it does not
-  // follow later changes of the sheet's size.
+  // The sheet frees its browser, and keeps it filling the sheet when the
+  // window or the results panel changes size (found among the sheet's
+  // components each time, so a freed browser is never reached).
   auto* browser = new TLantern(sheet);
+  sheet->OnResize = [sheet](tk::TObject*) {
+    for (int i = 0; i < sheet->ComponentCount(); ++i)
+      if (auto* b = dynamic_cast<TLantern*>(sheet->Components(i))) {
+        b->SetWidth(sheet->Width());
+        b->SetHeight(sheet->Height());
+      }
+  };
   browser->SetParentWindow(sheet->Handle());
   browser->SetWidth(sheet->Width());
   browser->SetHeight(sheet->Height());

@@ -45,6 +45,7 @@ TForm4::TForm4(tk::TComponent* owner) : tk::TForm(owner) {
     b->SetParent(this);
     b->SetBounds(rows[row].left, rows[row].top, rows[row].width, 25);
     b->SetSkinData(skin);
+    b->SetCanFocused(true);
     b->SetChecked(true);
     b->SetCaption(rows[row].caption);
   }

@@ -17,6 +17,7 @@
 #include "tkForms.h"
 #include "tkImgList.h"
 #include "vxButtonStates.h"
+#include "vxCheckBoxRules.h"
 #include "vxSkinControlBase.h"
 #include "vxSkinDataComponents.h"
 #include "vxSkinPanel.h"
@@ -212,40 +213,80 @@ class TvxSkinSpeedButton : public TvxGraphicSkinCustomControl, public TvxButtonL
   std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
 };
 
-enum class TvxCheckBoxState { cbUnchecked, cbChecked, cbGrayed };
-using enum TvxCheckBoxState;
-
-// A check box, or a radio button when Radio is set. A click (or Space) moves
-// it to its next state: unchecked, checked, then grayed when AllowGrayed; a
-// radio button only becomes checked and unchecks the radio buttons of its
-// parent that share its GroupIndex.
-class TvxSkinCheckRadioBox : public TvxSkinControl {
+// A check box, or a radio button when Radio is set. Flat (the usual look:
+// the check image and the caption on the parent's background, any size) or
+// framed (the record's whole image behind them, sized by its corner points).
+// A completed click runs the value on: unchecked, checked, unchecked; with
+// AllowGrayed an unchecked check box turns grayed first. A radio box is only
+// ever checked by the user. Checking a box unchecks the checked boxes of its
+// parent that share its non-zero GroupIndex.
+class TvxSkinCheckRadioBox : public TvxSkinCustomControl {
  public:
   explicit TvxSkinCheckRadioBox(tk::TComponent* owner);
-  bool Checked() const { return state_ == cbChecked; }
+  ~TvxSkinCheckRadioBox() override;
+
+  bool Checked() const { return checked_; }
+  // Also when unchanged: OnClick fires (except for a radio box unchecked).
   void SetChecked(bool checked);
   TvxCheckBoxState State() const { return state_; }
   void SetState(TvxCheckBoxState state);
   bool Radio() const { return radio_; }
   void SetRadio(bool radio);
-  bool AllowGrayed = false;
-  bool Flat = true;
-  bool WordWrap = false;
-  int ImageIndex = 0;
+  bool AllowGrayed() const { return allowGrayed_; }
+  void SetAllowGrayed(bool v);
+  bool Flat() const { return flat_; }
+  void SetFlat(bool v);
+  bool WordWrap() const { return wordWrap_; }
+  void SetWordWrap(bool v);
+  bool CanFocused() const { return canFocused_; }
+  void SetCanFocused(bool v);
+  tk::TCustomImageList* Images() const { return images_; }
+  void SetImages(tk::TCustomImageList* images);
+  int ImageIndex() const { return imageIndex_; }
+  void SetImageIndex(int index);
   int GroupIndex = 0;
-  bool CanFocused = true;
   bool UseSkinFontColor = true;
+  bool MouseIn() const { return mouseIn_; }
 
-  void Click() override;
+  // A check box flips; a radio box that is not checked becomes checked.
+  virtual void Toggle();
+
+  void FindSkinRecord() override;
+  void ApplySkin() override;
+  void FitSkinSize(int& width, int& height) override;
 
  protected:
   void Paint() override;
-  bool DoKeyDown(tk::TMessage& m) override;
+  void DrawDefaultImage(tk::TBitmap& bitmap) override;
+  void DrawSkinImage(tk::TBitmap& bitmap) override;
+  void ParentBackgroundChanged() override;
   void WndProc(tk::TMessage& m) override;
+  void EnabledChanged() override;
+  void TextChanged() override;
+  void Notification(tk::TComponent* component, tk::TOperation operation) override;
 
  private:
+  const TvxDataSkinCheckRadioControl* CheckRecord() const;
+  void SetMouseIn(bool in);
+  void PaintFlat(tk::TBitmap& bitmap);
+  void DrawFramedState(tk::TBitmap& bitmap, bool active);
+  void DrawCheckImage(tk::TBitmap& bitmap, int x, int y);
+  void DrawPlainCheck(tk::TCanvas& c, int boxTop);
+  // Caption and image from `left`; returns the caption rectangle drawn in.
+  tk::TRect DrawFlatCaption(tk::TCanvas& c, int left, tk::TColor color, int imageGap);
+  bool HasImage() const;
+
   TvxCheckBoxState state_ = cbUnchecked;
+  bool checked_ = false;
   bool radio_ = false;
+  bool allowGrayed_ = false;
+  bool flat_ = true;
+  bool wordWrap_ = false;
+  bool canFocused_ = true;
+  tk::TCustomImageList* images_ = nullptr;
+  int imageIndex_ = 0;
+  bool mouseIn_ = false;
+  bool pressed_ = false;
 };
 
 }  // namespace vx

@@ -14,6 +14,12 @@ namespace vx {
 // print themselves.
 constexpr unsigned kFramePrintRequest = 45513;
 constexpr intptr_t kFramePrintAnswer = 12851;
+// Posted to itself: look at the scroll arrows again, outside their own events.
+constexpr unsigned kRecheckArrows = WM_APP + 0x2A1;
+
+namespace {
+tk::TRect TkRect(const TvxRect& r) { return {r.Left, r.Top, r.Right, r.Bottom}; }
+}  // namespace
 
 // ---- sheets ----
 
@@ -40,14 +46,21 @@ void TvxSkinCustomTabSheet::WndProc(tk::TMessage& m) {
     m.Result = kFramePrintAnswer;
     return;
   }
-  if (m.Msg == WM_ERASEBKGND && !wallPaper_->Empty()) {
+  if (m.Msg == WM_ERASEBKGND && Width() >= 1 && Height() >= 1 && Parent()) {
     HDC dc = reinterpret_cast<HDC>(m.WParam);
-    HDC src = wallPaper_->Canvas().Handle();
-    const int w = wallPaper_->Width(), h = wallPaper_->Height();
-    for (int y = 0; y < Height(); y += h)
-      for (int x = 0; x < Width(); x += w) BitBlt(dc, x, y, w, h, src, 0, 0, SRCCOPY);
-    m.Result = 1;
-    return;
+    if (!wallPaper_->Empty()) {
+      HDC src = wallPaper_->Canvas().Handle();
+      const int w = wallPaper_->Width(), h = wallPaper_->Height();
+      for (int y = 0; y < Height(); y += h)
+        for (int x = 0; x < Width(); x += w) BitBlt(dc, x, y, w, h, src, 0, 0, SRCCOPY);
+      m.Result = 1;
+      return;
+    }
+    auto* pc = dynamic_cast<TvxSkinPageControl*>(PageControl());
+    if (pc && pc->PaintSheetBackground(dc, Width(), Height())) {
+      m.Result = 1;
+      return;
+    }
   }
   tk::TTabSheet::WndProc(m);
 }
@@ -71,11 +84,38 @@ void TvxSkinPageControl::SetSkinData(TvxSkinDataComponent* data) {
   Invalidate();
 }
 
+const TvxDataSkinTabControl* TvxSkinPageControl::TabRecord() const {
+  TvxSkinDataComponent* data = SkinData();
+  if (!data || data->Empty()) return nullptr;
+  const int index = data->GetControlIndex(skinDataName_);
+  return index < 0 ? nullptr : dynamic_cast<const TvxDataSkinTabControl*>(data->ControlRecord(index));
+}
+
+int TvxSkinPageControl::CloseButtonSize() const {
+  const TvxDataSkinTabControl* rec = TabRecord();
+  return rec ? tabs::CloseButtonSizeOf(TkRect(rec->closebuttonrect)) : tabs::kDefaultCloseButtonSize;
+}
+
 void TvxSkinPageControl::ApplySkin() {
-  // The plain look's font and tab height; the "tab" record's take their
-  // place when the skinned look is drawn.
   Font().Assign(defaultFont_);
+  if (const TvxDataSkinTabControl* rec = TabRecord()) {
+    if (UseSkinFont) {
+      Font().SetName(tk::Utf8ToWide(rec->fontname));
+      Font().SetHeight(rec->fontheight);
+      Font().SetStyle(rec->fontstyle);
+    }
+    Font().SetColor(static_cast<tk::TColor>(rec->fontcolor));
+  }
+  UpdateImageSlot();
   ApplyTabHeight();
+  // The record's margins move the page area.
+  Realign();
+  if (arrows_) {
+    TvxSkinUpDown* old = arrows_;
+    arrows_ = nullptr;
+    old->Free();
+  }
+  UpdateScrollArrows();
   Invalidate();
 }
 
@@ -91,6 +131,9 @@ void TvxSkinPageControl::Notification(tk::TComponent* component, tk::TOperation 
     userImages_ = nullptr;
     UpdateImageSlot();
   }
+  // A sheet freed by anyone while its tab is hot: the hot index would name
+  // another tab from now on.
+  if (operation == tk::opRemove && dynamic_cast<tk::TTabSheet*>(component)) ResetHover();
 }
 
 tabs::TabSide TvxSkinPageControl::Side() const {
@@ -110,7 +153,12 @@ void TvxSkinPageControl::UpdateImageSlot() {
 }
 
 void TvxSkinPageControl::ApplyTabHeight() {
-  SetItemSize(TabWidth(), TabHeight() > 0 ? TabHeight() : defaultItemHeight_);
+  int height = TabHeight();
+  if (height <= 0) {
+    const TvxDataSkinTabControl* rec = TabRecord();
+    height = rec && !PixRect(rec->tabrect).IsEmpty() ? PixRect(rec->tabrect).Height() : defaultItemHeight_;
+  }
+  SetItemSize(TabWidth(), height);
 }
 
 void TvxSkinPageControl::SetShowCloseButtons(bool show) {
@@ -185,6 +233,7 @@ void TvxSkinPageControl::SetTabSpacing(int spacing) {
 void TvxSkinPageControl::CreateHandleDone() {
   tk::TPageControl::CreateHandleDone();
   ApplyTabHeight();
+  UpdateScrollArrows();
 }
 
 // ---- geometry ----
@@ -192,7 +241,10 @@ void TvxSkinPageControl::CreateHandleDone() {
 void TvxSkinPageControl::AdjustClientRect(tk::TRect& rect) const {
   tk::TRect computed = rect;
   tk::TPageControl::AdjustClientRect(computed);
-  rect = tabs::PageArea(computed, ClientWidth(), ClientHeight(), Side(), std::nullopt);
+  std::optional<tabs::PageMargins> margins;
+  if (const TvxDataSkinTabControl* rec = TabRecord())
+    margins = tabs::MarginsOf(PixRect(rec->skinrect).Width(), PixRect(rec->skinrect).Height(), TkRect(rec->clientrect));
+  rect = tabs::PageArea(computed, ClientWidth(), ClientHeight(), Side(), margins);
   rect.Right = std::max(rect.Left, rect.Right);
   rect.Bottom = std::max(rect.Top, rect.Bottom);
 }
@@ -245,8 +297,9 @@ void TvxSkinPageControl::CloseActivePage() {
     }
     return;
   }
-  // The hot tab's index now names another tab.
-  hotTab_ = -1;
+  // Before the tab goes: from then on the hot index names another tab, and
+  // the page may be freed.
+  ResetHover();
   page->SetTabVisible(false);
   if (FreeOnClose) page->Free();
   Invalidate();
@@ -260,6 +313,7 @@ void TvxSkinPageControl::UpdateHover(int x, int y) {
   if (tab != hotTab_) {
     if (hotTab_ >= 0 && hotTab_ != TabIndex())
       if (TvxSkinCustomTabSheet* old = SkinPage(hotTab_)) old->CloseButtonHot = old->CloseButtonPressed = false;
+    previousHotTab_ = hotTab_;
     hotTab_ = tab;
     Invalidate();
   }
@@ -275,10 +329,16 @@ void TvxSkinPageControl::UpdateHover(int x, int y) {
   }
 }
 
+void TvxSkinPageControl::ResetHover() {
+  hotTab_ = -1;
+  previousHotTab_ = -1;
+}
+
 void TvxSkinPageControl::ClearHover() {
   if (hotTab_ < 0) return;
   if (TvxSkinCustomTabSheet* old = SkinPage(hotTab_))
     if (hotTab_ != TabIndex()) old->CloseButtonHot = old->CloseButtonPressed = false;
+  previousHotTab_ = hotTab_;
   hotTab_ = -1;
   Invalidate();
 }
@@ -299,8 +359,98 @@ void TvxSkinPageControl::MouseWheel(int delta) {
   }
 }
 
+void TvxSkinPageControl::Change() {
+  tk::TPageControl::Change();
+  UpdateScrollArrows();
+  Invalidate();
+}
+
+// Tabs beyond the right end may have no rectangle either, so the count
+// comes from the first tab the row shows.
+int TvxSkinPageControl::TabsScrolledOff() const { return FirstVisibleTab(); }
+
+void TvxSkinPageControl::UpdateScrollArrows() {
+  if (!HandleAllocated() || Designing() || (ComponentState() & tk::csDestroying)) return;
+  // The platform's arrows stay (the tab control keeps using its handle to
+  // them), hidden and moved out of the row, every time it lays the row out.
+  if (HWND platform = FindWindowExW(Handle(), nullptr, UPDOWN_CLASSW, nullptr)) {
+    if (IsWindowVisible(platform)) ShowWindow(platform, SW_HIDE);
+    SetWindowPos(platform, nullptr, -1000, -1000, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+  int n = 0;
+  if (!MultiLine()) {
+    const int w = ClientWidth();
+    for (int i = 0; i < TabCount(); ++i) {
+      const tk::TRect r = TabItemRect(i);
+      if (r.Right > w - 3 || r.Right <= 0) ++n;
+    }
+  }
+  if (n == 0) {
+    if (!arrows_) return;
+    // Not from inside the arrows' own event: they are freed when it is over.
+    if (inArrowsChange_) {
+      PostMessageW(Handle(), kRecheckArrows, 0, 0);
+      return;
+    }
+    TvxSkinUpDown* old = arrows_;
+    arrows_ = nullptr;
+    old->Free();
+    return;
+  }
+  syncingArrows_ = true;
+  if (!arrows_) {
+    arrows_ = new TvxSkinUpDown(this);
+    arrows_->SetParent(this);
+    const TvxDataSkinTabControl* rec = TabRecord();
+    arrows_->SetSkinDataName(rec && !rec->updown.empty() ? rec->updown : "hupdown");
+    arrows_->SetBounds(0, 0, 2 * defaultItemHeight_, defaultItemHeight_);
+    arrows_->SetSkinData(SkinData());
+    arrows_->SetMin(0);
+    arrows_->SetIncrement(1);
+    arrows_->OnChange = [this](tk::TObject*) { ArrowsChanged(); };
+  }
+  arrows_->SetMax(n);
+  arrows_->SetPosition(std::min(TabsScrolledOff(), n));
+  const int top = Side() == tabs::TabSide::Top ? 0 : ClientHeight() - arrows_->Height();
+  arrows_->SetBounds(ClientWidth() - arrows_->Width(), top, arrows_->Width(), arrows_->Height());
+  arrows_->BringToFront();
+  syncingArrows_ = false;
+}
+
+void TvxSkinPageControl::ArrowsChanged() {
+  if (syncingArrows_ || !arrows_) return;
+  inArrowsChange_ = true;
+  const int position = arrows_->Position();
+  ScrollTabs(position);
+  inArrowsChange_ = false;
+  UpdateScrollArrows();
+  Invalidate();
+}
+
 void TvxSkinPageControl::WndProc(tk::TMessage& m) {
   switch (m.Msg) {
+    case kRecheckArrows:
+      UpdateScrollArrows();
+      return;
+    case VXM_PARENTBACKGROUND:
+      // A see-through tab row shows what changed behind it.
+      if (tabsBGTransparent_) Invalidate();
+      return;
+    case WM_SIZE:
+    case WM_HSCROLL:
+    case WM_SETFONT:
+    case TCM_INSERTITEMW:
+    case TCM_DELETEITEM:
+    case TCM_DELETEALLITEMS:
+    case TCM_SETITEMW:
+    case TCM_SETITEMSIZE:
+    case TCM_SETIMAGELIST:
+    case TCM_SETCURSEL:
+      // Each of these lays the platform's row out again.
+      tk::TPageControl::WndProc(m);
+      UpdateScrollArrows();
+      if (m.Msg == TCM_SETCURSEL || m.Msg == WM_HSCROLL) Invalidate();
+      return;
     case WM_ERASEBKGND:
       // PaintWindow covers every pixel.
       m.Result = 1;

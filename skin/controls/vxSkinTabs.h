@@ -4,11 +4,12 @@
 //
 // What this adds: a close button on every tab (ShowCloseButtons) that hides
 // the tab and, with FreeOnClose, frees the sheet with everything it owns;
-// mouse-wheel paging; the tab height and font settings; and the painting of
-// frame, tab row and tabs. The look drawn today is the plain one every skin
-// falls back to without a "tab" record (face-coloured tabs, a navy frame round
-// the active one, black crosses); drawing from the record comes with the
-// skinned look and slots into PaintTabs / DrawTab.
+// mouse-wheel paging; the tab height and font settings; the painting of
+// frame, tab row, tabs and the sheets' background from the skin's "tab"
+// record (or the plain look without one: face-coloured tabs, a navy frame
+// round the active one, black crosses); and skinned scroll arrows for a row
+// that does not fit. The platform's own arrows stay alive (the tab control
+// keeps its handle to them) but hidden and out of the way.
 #pragma once
 
 #include <functional>
@@ -17,6 +18,7 @@
 
 #include "tkImgList.h"
 #include "tkTabs.h"
+#include "vxSkinBoxCtrls.h"
 #include "vxSkinCtrls.h"
 #include "vxTabRules.h"
 
@@ -102,8 +104,16 @@ class TvxSkinPageControl : public tk::TPageControl {
   // becomes active) and, with FreeOnClose, frees the page; then OnAfterClose.
   void CloseActivePage();
 
-  // The close-button size (the image slot every tab reserves for it).
-  int CloseButtonSize() const { return tabs::kDefaultCloseButtonSize; }
+  // The close-button size (the image slot every tab reserves for it): the
+  // record's close image width, 14 without one.
+  int CloseButtonSize() const;
+  // The skin's tab record, or null (no skin, none of that name, another kind).
+  const TvxDataSkinTabControl* TabRecord() const;
+  // The skinned arrows while the row does not fit, else null.
+  TvxSkinUpDown* ScrollArrows() const { return arrows_; }
+  // Fills a sheet's background (sheet coordinates, w x h); false when the
+  // sheet is to use its own colour.
+  bool PaintSheetBackground(HDC dc, int w, int h) const;
   // Tab `tabIndex`'s rectangle as drawn (client coordinates), empty without one.
   tk::TRect TabItemRect(int tabIndex) const;
   // The tab at a client point as drawn, -1 for none.
@@ -115,6 +125,7 @@ class TvxSkinPageControl : public tk::TPageControl {
 
  protected:
   void CreateHandleDone() override;
+  void Change() override;
   void WndProc(tk::TMessage& m) override;
   void PaintWindow(HDC dc) override;
   void AdjustClientRect(tk::TRect& rect) const override;
@@ -123,6 +134,10 @@ class TvxSkinPageControl : public tk::TPageControl {
   // Painting, in this order, into one off-screen picture of the control.
   virtual void PaintTabs(tk::TCanvas& canvas);
   virtual void DrawTab(tk::TCanvas& canvas, int tabIndex, const tk::TRect& rect, bool active, bool hot);
+  // With a record: frame, tab row and tabs into the control's picture.
+  virtual void PaintSkinned(tk::TBitmap& buffer, const TvxDataSkinTabControl& rec, const TvxPixmap& picture);
+  virtual void DrawSkinTab(tk::TBitmap& target, int tabIndex, const tk::TRect& rect, bool active, bool hot,
+                           const TvxDataSkinTabControl& rec, const TvxPixmap& picture);
 
  private:
   tabs::TabSide Side() const;
@@ -132,7 +147,13 @@ class TvxSkinPageControl : public tk::TPageControl {
   // The close-button tracking.
   void UpdateHover(int x, int y);
   void ClearHover();
+  // Forgets the hot tabs without touching their sheets (a sheet is going).
+  void ResetHover();
   void MouseWheel(int delta);
+  // Hides the platform's arrows and makes, places or frees the skinned ones.
+  void UpdateScrollArrows();
+  void ArrowsChanged();
+  int TabsScrolledOff() const;
 
   TvxSkinDataLink skinData_;
   std::string skinDataName_ = "tab";
@@ -150,7 +171,12 @@ class TvxSkinPageControl : public tk::TPageControl {
   bool tabExtededDraw_ = false;
   int tabMargin_ = -1;
   int tabSpacing_ = 1;
+  // Visible-tab indexes; sheets are looked up by index when needed, never kept.
   int hotTab_ = -1;
+  int previousHotTab_ = -1;
+  TvxSkinUpDown* arrows_ = nullptr;
+  bool syncingArrows_ = false;
+  bool inArrowsChange_ = false;
 };
 
 }  // namespace vx

@@ -2,6 +2,22 @@
 
 namespace vx::tabs {
 
+PageMargins MarginsOf(int skinWidth, int skinHeight, const tk::TRect& c) {
+  return {c.Left, c.Top, skinWidth - c.Right, skinHeight - c.Bottom};
+}
+
+int CloseButtonSizeOf(const tk::TRect& r) { return r.IsEmpty() ? kDefaultCloseButtonSize : r.Width(); }
+
+tk::TRect TabStateRect(const TabLooks& l, bool active, bool hot, bool focused) {
+  if (hot && !active && !l.mouseIn.IsEmpty()) return l.mouseIn;
+  if (active && focused) return l.focus;
+  return active ? l.active : l.tab;
+}
+
+int TabContentShift(const TabLooks& l, bool active) {
+  return !active && l.tab.Height() != l.active.Height() ? 2 : 0;
+}
+
 tk::TRect PageArea(const tk::TRect& computed, int cw, int ch, TabSide side,
                    const std::optional<PageMargins>& margins) {
   tk::TRect r = computed;

@@ -19,6 +19,10 @@ struct PageMargins {
   int left = 0, top = 0, right = 0, bottom = 0;
 };
 
+// The margins of a record: clientrect's left and top, and its distances from
+// the right and bottom of a skin rectangle of skinWidth x skinHeight.
+PageMargins MarginsOf(int skinWidth, int skinHeight, const tk::TRect& clientrect);
+
 // The page area from the one the platform computed for the tab row, in a
 // client area of clientWidth x clientHeight; without margins the plain look's.
 tk::TRect PageArea(const tk::TRect& computed, int clientWidth, int clientHeight, TabSide side,
@@ -31,6 +35,22 @@ tk::TRect TabItemRect(const tk::TRect& platform, TabSide side, bool multiLine, b
 
 // The close-button size without a record (or with an empty closebuttonrect).
 inline constexpr int kDefaultCloseButtonSize = 14;
+
+// The close-button size of a record: its closebuttonrect's width, or the
+// default when that is empty.
+int CloseButtonSizeOf(const tk::TRect& closebuttonrect);
+
+// A tab record's pictures of one tab, with the record's fall-backs already
+// applied (empty active: the normal one; empty focused: the active one).
+struct TabLooks {
+  tk::TRect tab, active, focus, mouseIn;
+};
+// The picture a tab shows: under the pointer (when not selected and the
+// record has one), selected in a focused control, not selected, selected.
+tk::TRect TabStateRect(const TabLooks& looks, bool active, bool hot, bool focused);
+// How far a tab's text and image move down (top tabs): 2 for a tab that is
+// not selected when the selected tab's picture has another height.
+int TabContentShift(const TabLooks& looks, bool active);
 
 // The room a tab keeps at its right end for its close button.
 inline int CloseRoom(bool showCloseButtons, int closeButtonSize) {

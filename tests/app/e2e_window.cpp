@@ -10,6 +10,12 @@
 //   e2e_window tabs TITLE
 //       prints the captions of the tabs of the tab control inside that window,
 //       one per line (UTF-8), after a line "tabs N"
+//   e2e_window tabrects TITLE
+//       prints "tabs N cur C first F origin X Y size W H" for the tab control
+//       (its client origin on the screen and size), then "item I L T R B" for
+//       every tab (the platform's item rectangles, control coordinates),
+//       "platformarrows none|hidden|visible" and "arrows none" or
+//       "arrows L T R B" (the skinned arrows, control coordinates)
 //   e2e_window edit TITLE
 //       prints the text of the first edit control inside that window (UTF-8)
 //   e2e_window region TITLE
@@ -160,6 +166,59 @@ int PrintHitTests(HWND w, int count, wchar_t** points) {
     // sees the pointer elsewhere, and a lit button changes the answers
     // around it. Let it go out first.
     if (code == HTOBJECT) Sleep(250);
+BOOL CALLBACK FindSkinnedArrows(HWND w, LPARAM lp) {
+  wchar_t cls[64] = {};
+  GetClassNameW(w, cls, 64);
+  if (std::wstring(cls) == L"TvxSkinUpDown") {
+    *reinterpret_cast<HWND*>(lp) = w;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+int PrintTabRects(HWND top) {
+  HWND tabs = nullptr;
+  EnumChildWindows(top, FindTabControl, reinterpret_cast<LPARAM>(&tabs));
+  if (!tabs) return 1;
+  DWORD pid = 0;
+  GetWindowThreadProcessId(tabs, &pid);
+  HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid);
+  if (!process) return 1;
+  auto* remote = static_cast<RECT*>(VirtualAllocEx(process, nullptr, sizeof(RECT), MEM_COMMIT, PAGE_READWRITE));
+  if (!remote) return 1;
+  const int count = static_cast<int>(SendMessageW(tabs, TCM_GETITEMCOUNT, 0, 0));
+  std::vector<RECT> items(count);
+  int first = -1;
+  for (int i = 0; i < count; ++i) {
+    RECT r{};
+    WriteProcessMemory(process, remote, &r, sizeof r, nullptr);
+    if (SendMessageW(tabs, TCM_GETITEMRECT, i, reinterpret_cast<LPARAM>(remote)))
+      ReadProcessMemory(process, remote, &r, sizeof r, nullptr);
+    items[i] = r;
+    if (first < 0 && r.right > r.left && r.right > 0) first = i;
+  }
+  VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+  CloseHandle(process);
+  POINT origin{0, 0};
+  ClientToScreen(tabs, &origin);
+  RECT client{};
+  GetClientRect(tabs, &client);
+  std::printf("tabs %d cur %d first %d origin %ld %ld size %ld %ld\n", count,
+              static_cast<int>(SendMessageW(tabs, TCM_GETCURSEL, 0, 0)), first < 0 ? 0 : first, origin.x, origin.y,
+              client.right, client.bottom);
+  for (int i = 0; i < count; ++i)
+    std::printf("item %d %ld %ld %ld %ld\n", i, items[i].left, items[i].top, items[i].right, items[i].bottom);
+  HWND platform = FindWindowExW(tabs, nullptr, UPDOWN_CLASSW, nullptr);
+  std::printf("platformarrows %s\n", !platform ? "none" : IsWindowVisible(platform) ? "visible" : "hidden");
+  HWND arrows = nullptr;
+  EnumChildWindows(tabs, FindSkinnedArrows, reinterpret_cast<LPARAM>(&arrows));
+  if (arrows && IsWindowVisible(arrows)) {
+    RECT r{};
+    GetWindowRect(arrows, &r);
+    MapWindowPoints(HWND_DESKTOP, tabs, reinterpret_cast<POINT*>(&r), 2);
+    std::printf("arrows %ld %ld %ld %ld\n", r.left, r.top, r.right, r.bottom);
+  } else {
+    std::printf("arrows none\n");
   }
   return 0;
 }
@@ -168,7 +227,7 @@ int PrintHitTests(HWND w, int count, wchar_t** points) {
 
 int wmain(int argc, wchar_t** argv) {
   if (argc < 3) {
-    std::fprintf(stderr, "usage: e2e_window geometry|close|tabs|edit|region|hittest|style TITLE [...]\n");
+    std::fprintf(stderr, "usage: e2e_window geometry|close|tabs|tabrects|edit|region|hittest|resize|restore|style TITLE [...]\n");
     return 2;
   }
   std::wstring cmd = argv[1];
@@ -185,6 +244,11 @@ int wmain(int argc, wchar_t** argv) {
   }
   if (cmd == L"tabs") {
     int rc = PrintTabs(w);
+    std::fflush(stdout);
+    return rc;
+  }
+  if (cmd == L"tabrects") {
+    int rc = PrintTabRects(w);
     std::fflush(stdout);
     return rc;
   }

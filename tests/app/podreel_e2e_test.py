@@ -49,6 +49,16 @@ SEARCH_BUTTON = (424, 16, 73, 25)
 SITES_BUTTON = (520, 16, 97, 25)
 DIALOG = "Form4"
 SITE_BOXES = {2: (55, 80), 6: (303, 144)}  # row -> box position (row 6's box is the seventh)
+# All seven boxes (left, top, width; 25 high), the free spot of the dialog
+# that shows its background, and the "checkbox" record's check images in
+# controls.bmp (15 x 15; the bottom-left pixel is transparent).
+ALL_SITE_BOXES = [(55, 24, 113), (55, 80, 113), (55, 136, 113), (303, 24, 113), (303, 80, 162), (303, 144, 146),
+                  (55, 192, 146)]
+DIALOG_FREE_SPOT = (4, 4)
+CHECK_IMAGE, UNCHECK_IMAGE = (232, 311), (232, 296)
+# Inside a box: the check image at (3, 5); the caption from x = 22 (glyphs
+# differ between Wine's fonts and Windows').
+BOX_CHECK_AT, BOX_CAPTION_LEFT, BOX_CAPTION_ROWS = (3, 5), 22, (2, 23)
 OK_BUTTON = (224, 248, 73, 25)
 # Blanks inside, and the characters that would break a query.
 KEYWORD = " c++ & 50% off"
@@ -549,6 +559,164 @@ def check_dialog_minimize(wine, window_exe, dialog, program):
     wait_for_rect(wine, window_exe, DIALOG, lambda r: r == rect, "not restored from its caption bar", program)
 
 
+def site_box_problem(dialog, box, image):
+    """None when the box shows `image` at (3, 5) and the dialog's background
+    tile everywhere else outside its caption."""
+    picture = read_bmp(os.path.join(os.environ["KINOPOD_SKIN_DIR"], "controls.bmp"))
+    main = read_bmp(os.path.join(os.environ["KINOPOD_SKIN_DIR"], "main.bmp"))
+    tx, ty, tw, th = CLIENT_TILE
+    left, top, width = box
+
+    def tile(x, y):
+        return main[ty + (top + y) % th][tx + (left + x) % tw]
+
+    shot = screen_area(dialog[0] + left, dialog[1] + top, width, 25)
+    ix, iy = image
+    key = picture[iy + 14][ix]
+    cx, cy = BOX_CHECK_AT
+    for y in range(25):
+        for x in range(width):
+            if cx <= x < cx + 15 and cy <= y < cy + 15:
+                src = picture[iy + y - cy][ix + x - cx]
+                want = tile(x, y) if src == key else src
+            elif BOX_CAPTION_LEFT <= x < width - 2 and BOX_CAPTION_ROWS[0] <= y < BOX_CAPTION_ROWS[1]:
+                continue
+            else:
+                want = tile(x, y)
+            if shot[y][x] != want:
+                return "pixel (%d,%d) of the box at %s is %s, expected %s" % (x, y, box[:2], shot[y][x], want)
+    return None
+
+
+def wait_for_site_box(dialog, box, image, what, program):
+    deadline, problem = time.monotonic() + 10, "not checked"
+    while problem and time.monotonic() < deadline:
+        problem = site_box_problem(dialog, box, image)
+        if problem:
+            time.sleep(0.2)
+    if problem:
+        fail("%s: %s" % (what, problem), program)
+
+
+# The "tab" record's pictures in controls.bmp: tab, selected tab (unfocused
+# and focused), close button and lit close button; its close key colour.
+TAB_RECT, ACTIVE_TAB_RECTS = (67, 105, 51, 22), [(4, 110, 51, 23), (4, 159, 51, 23)]
+CLOSE_RECT, CLOSE_HOT_RECT, CLOSE_KEY = (423, 114), (438, 114), (255, 0, 255)
+ARROWS_SIZE = (32, 15)
+
+
+def tab_rects(wine, window_exe):
+    """The tab row as e2e_window reports it: a dict with count, cur, first,
+    origin, size, items (drawn rectangles), platform arrows and skinned arrows."""
+    out = subprocess.run([wine, window_exe, "tabrects", TITLE], capture_output=True, text=True, timeout=60)
+    if out.returncode != 0:
+        return None
+    info = {"items": []}
+    for line in out.stdout.splitlines():
+        f = line.split()
+        if f[0] == "tabs":
+            info.update(count=int(f[1]), cur=int(f[3]), first=int(f[5]), origin=(int(f[7]), int(f[8])),
+                        size=(int(f[10]), int(f[11])))
+        elif f[0] == "item":
+            l, t, r, b = map(int, f[2:6])
+            # As drawn: two pixels up and left, the first tab one in from the left.
+            info["items"].append((l - 2 + (1 if int(f[1]) == 0 else 0), t - 2, r - 2, b - 2))
+        elif f[0] == "platformarrows":
+            info["platform"] = f[1]
+        elif f[0] == "arrows":
+            info["arrows"] = None if f[1] == "none" else tuple(map(int, f[1:5]))
+    return info
+
+
+def picture_problem(x0, y0, picture, src, w, h, key=None):
+    shot = screen_area(x0, y0, w, h)
+    sx, sy = src
+    for y in range(h):
+        for x in range(w):
+            want = picture[sy + y][sx + x]
+            if want == key:
+                continue
+            if shot[y][x] != want:
+                return "pixel (%d,%d) is %s, the skin has %s" % (x, y, shot[y][x], want)
+    return None
+
+
+def poll(check, timeout=10):
+    deadline, problem = time.monotonic() + timeout, "not checked"
+    while problem and time.monotonic() < deadline:
+        problem = check()
+        if problem:
+            time.sleep(0.2)
+    return problem
+
+
+def check_tab_row(wine, window_exe, program):
+    """Tabs drawn from the record, a lit close button that closes its tab,
+    the skinned arrows of the overflowing row, and wheel paging."""
+    picture = read_bmp(os.path.join(os.environ["KINOPOD_SKIN_DIR"], "controls.bmp"))
+    info = tab_rects(wine, window_exe)
+    if not info or info["count"] < 2:
+        fail("no tab row to check: %s" % info, program)
+    ox, oy = info["origin"]
+    cur = info["cur"]
+    l, t, r, b = info["items"][cur]
+    if b - t != 22:
+        fail("tabs are %d high, the record's are 22" % (b - t), program)
+    # The selected tab is drawn a pixel taller, over the frame; its last row
+    # lies under the page (the sheet's window covers it on screen).
+    problems = [poll(lambda rect=rect: picture_problem(ox + l, oy + t, picture, rect[:2], 5, rect[3] - 1), 5)
+                for rect in ACTIVE_TAB_RECTS]
+    if all(problems):
+        fail("the selected tab's left end: %s" % problems, program)
+    other = next(i for i in range(info["first"], info["count"]) if i != cur)
+    l, t, r, b = info["items"][other]
+    problem = poll(lambda: picture_problem(ox + l, oy + t, picture, TAB_RECT[:2], 5, 18))
+    if problem:
+        fail("tab %d's left end: %s" % (other, problem), program)
+    # Its close button 18 pixels before its right end, centred below the
+    # 2-pixel shift of a tab that is not selected; lit under the pointer.
+    cx, cy = ox + r - 18, oy + t + 2 + (22 - 2 - 13) // 2
+    problem = poll(lambda: picture_problem(cx, cy, picture, CLOSE_RECT, 13, 13, CLOSE_KEY))
+    if problem:
+        fail("close button of tab %d: %s" % (other, problem), program)
+    subprocess.run(["xdotool", "mousemove", "--sync", str(cx + 6), str(cy + 6)], check=True, timeout=30)
+    problem = poll(lambda: picture_problem(cx, cy, picture, CLOSE_HOT_RECT, 13, 13, CLOSE_KEY))
+    if problem:
+        fail("lit close button of tab %d: %s" % (other, problem), program)
+    before = tab_captions(wine, window_exe)
+    subprocess.run(["xdotool", "click", "1"], check=True, timeout=30)
+    want = before[:other] + before[other + 1:]
+    if poll(lambda: None if tab_captions(wine, window_exe) == want else "not yet", 10):
+        fail("closing tab %d left %s, expected %s" % (other, tab_captions(wine, window_exe), want), program)
+    print("ok: tabs drawn from the skin, a tab closed by its button", flush=True)
+
+    info = tab_rects(wine, window_exe)
+    w, _ = info["size"]
+    if info["platform"] == "visible":
+        fail("the platform's tab-row arrows are visible", program)
+    if info["arrows"] != (w - ARROWS_SIZE[0], 0, w, ARROWS_SIZE[1]):
+        fail("skinned arrows at %s, expected %s" % (info["arrows"], (w - 32, 0, w, 15)), program)
+    first = info["first"]
+    click(ox + w - 8, oy + 7)
+    if poll(lambda: None if tab_rects(wine, window_exe)["first"] == first + 1 else "not yet"):
+        fail("the right arrow scrolled the row to tab %d from %d" % (tab_rects(wine, window_exe)["first"], first),
+             program)
+    print("ok: skinned arrows scroll the row", flush=True)
+
+    info = tab_rects(wine, window_exe)
+    cur = info["cur"]
+    if cur + 1 >= info["count"]:
+        fail("no tab after the selected one to wheel to", program)
+    l, t, r, b = info["items"][cur]
+    if r <= 0:
+        fail("the selected tab %d is scrolled out of sight" % cur, program)
+    click(ox + max(l, 0) + 8, oy + t + 8)
+    subprocess.run(["xdotool", "click", "5"], check=True, timeout=30)
+    if poll(lambda: None if tab_rects(wine, window_exe)["cur"] == cur + 1 else "not yet"):
+        fail("the wheel left tab %d selected, expected %d" % (tab_rects(wine, window_exe)["cur"], cur + 1), program)
+    print("ok: the wheel selects the next tab", flush=True)
+
+
 def edit_text(wine, window_exe):
     out = subprocess.run([wine, window_exe, "edit", TITLE], capture_output=True, timeout=60)
     return out.stdout.decode("utf-8").rstrip("\r\n") if out.returncode == 0 else None
@@ -684,8 +852,16 @@ def search(wine, window_exe, program, port, labels, origin):
     check_dialog_client(dialog, program)
     check_dialog_minimize(wine, window_exe, dialog, program)
     print("ok: dialog frame", flush=True)
+    subprocess.run(["xdotool", "mousemove", "--sync", str(dialog[0] + DIALOG_FREE_SPOT[0]),
+                    str(dialog[1] + DIALOG_FREE_SPOT[1])], check=True, timeout=30)
+    for box in ALL_SITE_BOXES:
+        wait_for_site_box(dialog, box, CHECK_IMAGE, "ticked site box", program)
+    print("ok: site boxes drawn from the skin", flush=True)
     for x, y in SITE_BOXES.values():
         click(dialog[0] + x + 8, dialog[1] + y + 12)
+    # The first box clicked, with the pointer on the other one now.
+    first = next(b for b in ALL_SITE_BOXES if b[:2] == SITE_BOXES[2])
+    wait_for_site_box(dialog, first, UNCHECK_IMAGE, "unticked site box", program)
     click_rect(dialog, OK_BUTTON)
     if client_origin(wine, window_exe, DIALOG, 2000):
         fail("the dialog is still showing after its OK button", program)
@@ -700,6 +876,7 @@ def search(wine, window_exe, program, port, labels, origin):
     if tabs != want_tabs:
         fail("tabs after the second search: %s, expected %s" % (tabs, want_tabs), program)
     print("ok: second search", got[7:], flush=True)
+    check_tab_row(wine, window_exe, program)
 
 
 if __name__ == "__main__":

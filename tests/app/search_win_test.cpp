@@ -71,6 +71,20 @@ TEST_F(SearchTest, ChineseKeywordOpensATabPerSiteInTableOrder) {
     EXPECT_TRUE(IsWindow(browser->Handle()));
     EXPECT_EQ(GetParent(browser->Handle()), pages->Pages(i)->Handle());
   }
+
+  // After the window grows, every browser fills its sheet again.
+  const int oldWidth = pages->Pages(0)->Width();
+  Form1->SetBounds(Form1->Left(), Form1->Top(), Form1->Width() + 120, Form1->Height() + 70);
+  PumpUntil([&] { return pages->Pages(0)->Width() == oldWidth + 120; }, 5000);
+  EXPECT_EQ(pages->Pages(0)->Width(), oldWidth + 120);
+  for (int i = 0; i < pages->PageCount(); ++i) {
+    TLantern* browser = BrowserOf(pages->Pages(i));
+    ASSERT_NE(browser, nullptr);
+    RECT r{};
+    GetWindowRect(browser->Handle(), &r);
+    EXPECT_EQ(r.right - r.left, pages->Pages(i)->Width()) << i;
+    EXPECT_EQ(r.bottom - r.top, pages->Pages(i)->Height()) << i;
+  }
 }
 
 TEST_F(SearchTest, EmptyKeywordBlanksAndNoSiteTicked) {

@@ -216,7 +216,12 @@ TEST_F(CheckBoxes, ClickAndSpaceToggle) {
   EXPECT_TRUE(b->Checked());
   ClickWindow(b);
   EXPECT_FALSE(b->Checked());
+  // Space toggles on its release, in a box that takes the focus.
+  b->SetCanFocused(true);
+  b->SetFocus();
   SendMessageW(b->Handle(), WM_KEYDOWN, VK_SPACE, 0);
+  EXPECT_FALSE(b->Checked());
+  SendMessageW(b->Handle(), WM_KEYUP, VK_SPACE, 0);
   EXPECT_TRUE(b->Checked());
   EXPECT_EQ(clicks, 3);
   // A press released outside the box is no click.
@@ -225,20 +230,28 @@ TEST_F(CheckBoxes, ClickAndSpaceToggle) {
   EXPECT_TRUE(b->Checked());
 }
 
-TEST_F(CheckBoxes, GrayedOnlyWhenAllowed) {
+TEST_F(CheckBoxes, ClicksTurnGrayedBeforeCheckedOnlyWhenAllowed) {
   auto* b = boxes_[0];
   b->SetState(vx::cbGrayed);
+  EXPECT_EQ(b->State(), vx::cbGrayed) << "a grayed state set by the program stays";
+  ClickWindow(b);
   EXPECT_EQ(b->State(), vx::cbChecked);
-  b->AllowGrayed = true;
+  ClickWindow(b);
+  EXPECT_EQ(b->State(), vx::cbUnchecked);
+  ClickWindow(b);
+  EXPECT_EQ(b->State(), vx::cbChecked) << "no grayed step without AllowGrayed";
+  b->SetChecked(false);
+  b->SetAllowGrayed(true);
   ClickWindow(b);
   EXPECT_EQ(b->State(), vx::cbGrayed);
   EXPECT_FALSE(b->Checked());
   ClickWindow(b);
-  EXPECT_EQ(b->State(), vx::cbUnchecked);
+  EXPECT_EQ(b->State(), vx::cbChecked);
 }
 
 TEST_F(CheckBoxes, RadioButtonsOfAGroupExcludeEachOther) {
   for (auto* b : boxes_) b->SetRadio(true);
+  boxes_[0]->GroupIndex = boxes_[1]->GroupIndex = 2;
   boxes_[2]->GroupIndex = 1;
   boxes_[2]->SetChecked(true);
   ClickWindow(boxes_[0]);

@@ -4,9 +4,12 @@
 // paging with the mouse wheel.
 #include <gtest/gtest.h>
 
+#include <cstring>
+#include <memory>
 #include <string>
 #include <vector>
 
+#include "ProgramSkin.h"
 #include "tkStdCtrls.h"
 #include "vxSkinTabs.h"
 #include "win_support.h"
@@ -16,16 +19,41 @@ using tktest::ToolkitTest;
 
 namespace {
 
+// Marks when its owner frees it. The mark is shared: a sheet still alive at
+// the end of a test goes in the fixture's teardown, after the test body's
+// locals are gone.
 class Witness : public tk::TComponent {
  public:
-  Witness(tk::TComponent* owner, bool& gone) : tk::TComponent(owner), gone_(gone) {}
-  ~Witness() override { gone_ = true; }
+  Witness(tk::TComponent* owner, std::shared_ptr<bool> gone) : tk::TComponent(owner), gone_(std::move(gone)) {}
+  ~Witness() override { *gone_ = true; }
 
  private:
-  bool& gone_;
+  std::shared_ptr<bool> gone_;
+};
+
+// A sheet whose memory is poisoned and never handed back when it is freed:
+// whatever still reaches a closed sheet reads the poison (a call through its
+// table of virtual functions faults) rather than a new object in its place.
+class PoisonedSheet : public TvxSkinTabSheet {
+ public:
+  using TvxSkinTabSheet::TvxSkinTabSheet;
+  static void operator delete(void* p, size_t size) { std::memset(p, 0xDD, size); }
 };
 
 class SkinPageControlTest : public ToolkitTest {
+ public:
+  void LoadSkin() {
+    stored = new vx::TvxCompressedStoredSkinComponent(form);
+    auto packed = kinopod::ProgramSkinCompressedData();
+    stored->SetCompressedData(vx::Bytes(packed.begin(), packed.end()));
+    skin = new vx::TvxSkinDataComponent(form);
+    skin->SetCompressedStoredSkin(stored);
+    ASSERT_FALSE(skin->Empty());
+    pc->SetSkinData(skin);
+  }
+  vx::TvxCompressedStoredSkinComponent* stored = nullptr;
+  vx::TvxSkinDataComponent* skin = nullptr;
+
  protected:
   void SetUp() override {
     ToolkitTest::SetUp();
@@ -36,13 +64,14 @@ class SkinPageControlTest : public ToolkitTest {
     pc->SetAlign(tk::alClient);
     form->Show();
   }
-  TvxSkinTabSheet* AddSheet(const std::wstring& caption, bool* gone = nullptr) {
-    auto* s = new TvxSkinTabSheet(pc);
+  TvxSkinTabSheet* AddSheet(const std::wstring& caption, const std::shared_ptr<bool>& gone = nullptr) {
+    TvxSkinTabSheet* s = new PoisonedSheet(pc);
     s->SetPageControl(pc);
     s->SetCaption(caption);
-    if (gone) new Witness(s, *gone);
+    if (gone) new Witness(s, gone);
     return s;
   }
+  static std::shared_ptr<bool> Mark() { return std::make_shared<bool>(false); }
   void Paint() {
     pc->Invalidate();
     UpdateWindow(pc->Handle());
@@ -136,11 +165,11 @@ TEST_F(SkinPageControlTest, CloseButtonClosesItsOwnTabAndFreesThePage) {
   pc->FreeOnClose = true;
   int afterClose = 0;
   pc->OnAfterClose = [&](tk::TObject*) { ++afterClose; };
-  bool aGone = false, bGone = false, cGone = false, dGone = false;
-  TvxSkinTabSheet* a = AddSheet(L"a", &aGone);
-  TvxSkinTabSheet* b = AddSheet(L"b", &bGone);
-  AddSheet(L"c", &cGone);
-  TvxSkinTabSheet* d = AddSheet(L"d", &dGone);
+  auto aGone = Mark(), bGone = Mark(), cGone = Mark(), dGone = Mark();
+  TvxSkinTabSheet* a = AddSheet(L"a", aGone);
+  TvxSkinTabSheet* b = AddSheet(L"b", bGone);
+  AddSheet(L"c", cGone);
+  TvxSkinTabSheet* d = AddSheet(L"d", dGone);
   Paint();
 
   // A press on an inactive tab's button selects that tab; the release closes
@@ -150,7 +179,7 @@ TEST_F(SkinPageControlTest, CloseButtonClosesItsOwnTabAndFreesThePage) {
   Send(WM_LBUTTONDOWN, c);
   EXPECT_EQ(pc->TabIndex(), 2);
   Send(WM_LBUTTONUP, c);
-  EXPECT_TRUE(cGone);
+  EXPECT_TRUE(*cGone);
   EXPECT_EQ(afterClose, 1);
   EXPECT_EQ(pc->PageCount(), 3);
   EXPECT_EQ(pc->ActivePage(), d);
@@ -163,7 +192,7 @@ TEST_F(SkinPageControlTest, CloseButtonClosesItsOwnTabAndFreesThePage) {
   tk::TRect body = pc->TabItemRect(2);
   Send(WM_MOUSEMOVE, {body.Left + 3, body.Top + 3});
   Send(WM_LBUTTONUP, {body.Left + 3, body.Top + 3});
-  EXPECT_FALSE(dGone);
+  EXPECT_FALSE(*dGone);
 
   // A press on one tab released on another tab's button closes nothing
   // (the active page is not the one whose button is under the pointer).
@@ -174,15 +203,15 @@ TEST_F(SkinPageControlTest, CloseButtonClosesItsOwnTabAndFreesThePage) {
   Send(WM_LBUTTONDOWN, {aBody.Left + 3, aBody.Top + 3});
   Send(WM_MOUSEMOVE, CloseCentre(1));
   Send(WM_LBUTTONUP, CloseCentre(1));
-  EXPECT_FALSE(aGone);
-  EXPECT_FALSE(bGone);
+  EXPECT_FALSE(*aGone);
+  EXPECT_FALSE(*bGone);
   EXPECT_EQ(pc->ActivePage(), a);
 
   // Closing the last tab while active activates the new last one.
   pc->SetActivePage(d);
   Paint();
   Click(CloseCentre(2));
-  EXPECT_TRUE(dGone);
+  EXPECT_TRUE(*dGone);
   EXPECT_EQ(pc->ActivePage(), b);
 
   // A refusing OnClose keeps the page.
@@ -192,7 +221,7 @@ TEST_F(SkinPageControlTest, CloseButtonClosesItsOwnTabAndFreesThePage) {
   };
   Paint();
   Click(CloseCentre(1));
-  EXPECT_FALSE(bGone);
+  EXPECT_FALSE(*bGone);
   EXPECT_EQ(pc->TabCount(), 2);
   pc->OnClose = nullptr;
 
@@ -200,7 +229,7 @@ TEST_F(SkinPageControlTest, CloseButtonClosesItsOwnTabAndFreesThePage) {
   pc->FreeOnClose = false;
   Paint();
   Click(CloseCentre(1));
-  EXPECT_FALSE(bGone);
+  EXPECT_FALSE(*bGone);
   EXPECT_FALSE(b->TabVisible());
   EXPECT_EQ(pc->PageCount(), 2);
   EXPECT_EQ(pc->ActivePage(), a);
@@ -209,9 +238,110 @@ TEST_F(SkinPageControlTest, CloseButtonClosesItsOwnTabAndFreesThePage) {
   pc->FreeOnClose = true;
   Paint();
   Click(CloseCentre(0));
-  EXPECT_TRUE(aGone);
+  EXPECT_TRUE(*aGone);
   EXPECT_EQ(pc->ActivePage(), nullptr);
   EXPECT_EQ(afterClose, 4);
+}
+
+// After a tab goes, the hover must not lead to its (poisoned) sheet: neither
+// the tab that moves into its place nor leaving the control reaches it, and
+// a sheet its owner frees while the pointer rests on its tab is let go too.
+TEST_F(SkinPageControlTest, HoverAfterAClosedOrFreedSheetNeverReachesIt) {
+  pc->SetShowCloseButtons(true);
+  pc->FreeOnClose = true;
+  auto bGone = Mark(), cGone = Mark();
+  AddSheet(L"first");
+  AddSheet(L"middle", bGone);
+  TvxSkinTabSheet* c = AddSheet(L"last", cGone);
+  Paint();
+
+  Click(CloseCentre(1));
+  ASSERT_TRUE(*bGone);
+  ASSERT_EQ(pc->TabCount(), 2);
+  EXPECT_EQ(pc->ActivePage(), c);
+  Paint();
+  // Over the tab now in the middle's place, onto its close button, over the
+  // first tab, and out of the control.
+  tk::TRect moved = pc->TabItemRect(1);
+  Send(WM_MOUSEMOVE, {moved.Left + 3, moved.Top + 3});
+  Paint();
+  Send(WM_MOUSEMOVE, CloseCentre(1));
+  EXPECT_TRUE(c->CloseButtonHot);
+  Paint();
+  tk::TRect first = pc->TabItemRect(0);
+  Send(WM_MOUSEMOVE, {first.Left + 3, first.Top + 3});
+  SendMessageW(pc->Handle(), WM_MOUSELEAVE, 0, 0);
+  Paint();
+
+  // The pointer rests on the last tab's button when its owner frees it.
+  Send(WM_MOUSEMOVE, CloseCentre(1));
+  c->Free();
+  ASSERT_TRUE(*cGone);
+  Send(WM_MOUSEMOVE, {first.Left + 3, first.Top + 3});
+  SendMessageW(pc->Handle(), WM_MOUSELEAVE, 0, 0);
+  Paint();
+  EXPECT_EQ(pc->TabCount(), 1);
+}
+
+// With the program's skin: tab height, close size and page margins from the
+// "tab" record; the tabs' ends, the taller selected tab and the close images
+// (lit under the pointer) are the record's pixels.
+TEST_F(SkinPageControlTest, SkinnedTabsAreDrawnFromTheTabRecord) {
+  LoadSkin();
+  const TvxDataSkinTabControl* rec = pc->TabRecord();
+  ASSERT_NE(rec, nullptr);
+  pc->SetShowCloseButtons(true);
+  AddSheet(L"first");
+  AddSheet(L"second");
+  AddSheet(L"third");
+  EXPECT_EQ(pc->TabRect(0).Height(), 22);
+  EXPECT_EQ(pc->CloseButtonSize(), 13);
+  const tk::TRect area = pc->DisplayRect();
+  EXPECT_EQ(area.Left, 2);
+  EXPECT_EQ(area.Right, pc->ClientWidth() - 2);
+  EXPECT_EQ(area.Bottom, pc->ClientHeight() - 2);
+  Paint();
+  int w = 0;
+  std::vector<COLORREF> px = Snapshot(w);
+  auto at = [&](int x, int y) { return px[static_cast<size_t>(y) * w + x]; };
+  const TvxPixmap& picture = *skin->Picture(rec->pictureindex);
+  auto pic = [&](int x, int y) { return static_cast<COLORREF>(ColorFromPixel(picture.At(x, y))); };
+
+  // The tabs' left ends (the record's unstretched 5 columns): the selected
+  // tab 23 rows from activetabrect over the frame, the others 22 from tabrect
+  // down to where the frame begins.
+  const int frameTop = area.Top - 2;
+  tk::TRect a = pc->TabItemRect(0), b = pc->TabItemRect(1);
+  int wrong = 0;
+  for (int y = 0; y < 23; ++y)
+    for (int x = 0; x < 5; ++x) wrong += at(a.Left + x, a.Top + y) != pic(rec->activetabrect.Left + x, rec->activetabrect.Top + y);
+  EXPECT_EQ(wrong, 0) << "selected tab";
+  wrong = 0;
+  for (int y = 0; y < 22 && b.Top + y < frameTop; ++y)
+    for (int x = 0; x < 5; ++x) wrong += at(b.Left + x, b.Top + y) != pic(rec->tabrect.Left + x, rec->tabrect.Top + y);
+  EXPECT_EQ(wrong, 0) << "tab not selected";
+  EXPECT_GT(frameTop - b.Top, 15);
+
+  // The close image 18 pixels before the tab's end, its key colour showing
+  // the tab through.
+  tk::TRect close = pc->CloseButtonRect(1);
+  EXPECT_EQ(close.Left, b.Right - 18);
+  EXPECT_EQ(close.Width(), 13);
+  auto closeWrong = [&](const TvxRect& from) {
+    int n = 0, opaque = 0;
+    for (int y = 0; y < 13; ++y)
+      for (int x = 0; x < 13; ++x) {
+        COLORREF src = pic(from.Left + x, from.Top + y);
+        if (src == static_cast<COLORREF>(rec->buttontransparentcolor)) continue;
+        ++opaque;
+        n += at(close.Left + x, close.Top + y) != src;
+      }
+    return opaque > 20 ? n : -1;
+  };
+  EXPECT_EQ(closeWrong(rec->closebuttonrect), 0);
+  Send(WM_MOUSEMOVE, CloseCentre(1));
+  px = Snapshot(w);
+  EXPECT_EQ(closeWrong(rec->closebuttonactiverect), 0) << "lit under the pointer";
 }
 
 TEST_F(SkinPageControlTest, CentredRowIsDrawnAndHitWhereItStands) {
@@ -267,39 +397,35 @@ TEST_F(SkinPageControlTest, OverflowingRowShowsWorkingScrollArrowsOnScreen) {
   // a search adds its tabs to a form already showing.
   PumpUntilIdle();
   for (int i = 0; i < 12; ++i) AddSheet(L"keyword " + std::to_wstring(i) + L" (site)");
-  HWND arrows = pc->UpDownWindow();
-  ASSERT_NE(arrows, nullptr) << "twelve tabs do not fit";
+  TvxSkinUpDown* skinned = pc->ScrollArrows();
+  ASSERT_NE(skinned, nullptr) << "twelve tabs do not fit";
+  EXPECT_EQ(pc->UpDownWindow(), nullptr) << "the platform's arrows are hidden";
+  HWND platform = FindWindowExW(pc->Handle(), nullptr, UPDOWN_CLASSW, nullptr);
+  ASSERT_NE(platform, nullptr) << "and still there for the tab control";
+  HWND arrows = skinned->Handle();
   tk::TRect r = tktest::WindowBoundsInParent(arrows);
-  EXPECT_GE(r.Top, 0);
-  EXPECT_LE(r.Bottom, pc->DisplayRect().Top + 2) << "in the tab row";
-  EXPECT_LE(r.Right, pc->ClientWidth());
-  EXPECT_GT(r.Left, pc->ClientWidth() / 2);
+  EXPECT_EQ(r, (tk::TRect{pc->ClientWidth() - 40, 0, pc->ClientWidth(), 20})) << "2 x 1 default tab heights";
   POINT centre{(r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2};
   ClientToScreen(pc->Handle(), &centre);
   EXPECT_EQ(WindowFromPoint(centre), arrows) << "nothing covers the arrows";
 
-  // What the screen shows there: the arrows' glyphs and edges, not a blank
-  // patch of the face colour.
-  auto drawn = [&] {
-    RECT w;
-    GetWindowRect(arrows, &w);
-    HDC screen = GetDC(nullptr);
-    int other = 0;
-    for (int y = w.top; y < w.bottom; ++y)
-      for (int x = w.left; x < w.right; ++x) other += GetPixel(screen, x, y) != GetSysColor(COLOR_BTNFACE);
-    ReleaseDC(nullptr, screen);
-    return other > (w.right - w.left) * 2;
-  };
-  EXPECT_TRUE(PumpUntil(drawn, 2000)) << "the arrows are not drawn";
-
-  // A click on the right arrow scrolls the row by one tab.
+  // A click on the right arrow scrolls the row by one tab; the left one back.
   ASSERT_EQ(pc->FirstVisibleTab(), 0);
-  const LPARAM right = MAKELPARAM(r.Width() * 3 / 4, r.Height() / 2);
-  SendMessageW(arrows, WM_LBUTTONDOWN, MK_LBUTTON, right);
-  SendMessageW(arrows, WM_LBUTTONUP, 0, right);
-  PumpUntil([&] { return pc->FirstVisibleTab() == 1; });
+  EXPECT_EQ(skinned->Max(), skinned->Rules().Max());
+  auto press = [&](int x) {
+    SendMessageW(arrows, WM_MOUSEMOVE, 0, MAKELPARAM(x, r.Height() / 2));
+    SendMessageW(arrows, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, r.Height() / 2));
+    SendMessageW(arrows, WM_LBUTTONUP, 0, MAKELPARAM(x, r.Height() / 2));
+  };
+  press(r.Width() * 3 / 4);
   EXPECT_EQ(pc->FirstVisibleTab(), 1);
   EXPECT_EQ(pc->TabIndex(), 0) << "scrolling does not change the page";
+  press(r.Width() / 4);
+  EXPECT_EQ(pc->FirstVisibleTab(), 0);
+
+  // Once the tabs fit again the skinned arrows go.
+  while (pc->PageCount() > 2) pc->Pages(pc->PageCount() - 1)->Free();
+  EXPECT_TRUE(PumpUntil([&] { return pc->ScrollArrows() == nullptr; }));
 }
 
 }  // namespace

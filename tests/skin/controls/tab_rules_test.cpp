@@ -62,5 +62,36 @@ TEST(CloseButton, HitAreaFollowsTheTabAndTheRowShift) {
   EXPECT_FALSE(InCloseButton({}, item, 0, 250, 10)) << "a tab never drawn has no button";
 }
 
+TEST(TabRecordRules, MarginsAndCloseSizeComeFromTheRecord) {
+  // The program's "tab" record: skinrect 59 x 52, clientrect 2,2,57,50.
+  const PageMargins m = MarginsOf(59, 52, {2, 2, 57, 50});
+  EXPECT_EQ(m.left, 2);
+  EXPECT_EQ(m.top, 2);
+  EXPECT_EQ(m.right, 2);
+  EXPECT_EQ(m.bottom, 2);
+  EXPECT_EQ(CloseButtonSizeOf({423, 114, 436, 127}), 13);
+  EXPECT_EQ(CloseButtonSizeOf({}), kDefaultCloseButtonSize);
+  // Its close button starts 18 pixels before a tab's right end, centred in 22.
+  EXPECT_EQ(CloseButtonRect(80, 22, CloseRoom(true, 13), true, 0, false, 13, 13), (tk::TRect{62, 4, 75, 17}));
+  // A tab that is not selected has its contents (and close area) 2 lower.
+  EXPECT_EQ(CloseButtonRect(80, 22, CloseRoom(true, 13), true, 2, false, 13, 13).Top, 5);
+}
+
+TEST(TabRecordRules, EachTabShowsThePictureOfItsState) {
+  const TabLooks looks{{67, 105, 118, 127}, {4, 110, 55, 133}, {4, 159, 55, 182}, {4, 134, 56, 156}};
+  EXPECT_EQ(TabStateRect(looks, false, false, false), looks.tab);
+  EXPECT_EQ(TabStateRect(looks, false, true, true), looks.mouseIn);
+  EXPECT_EQ(TabStateRect(looks, true, true, false), looks.active) << "the selected tab does not light up";
+  EXPECT_EQ(TabStateRect(looks, true, false, true), looks.focus);
+  TabLooks noHot = looks;
+  noHot.mouseIn = {};
+  EXPECT_EQ(TabStateRect(noHot, false, true, false), looks.tab);
+  EXPECT_EQ(TabContentShift(looks, false), 2) << "22 high against the selected 23";
+  EXPECT_EQ(TabContentShift(looks, true), 0);
+  TabLooks same = looks;
+  same.active = same.tab;
+  EXPECT_EQ(TabContentShift(same, false), 0);
+}
+
 }  // namespace
 }  // namespace vx::tabs
