@@ -166,6 +166,10 @@ int PrintHitTests(HWND w, int count, wchar_t** points) {
     // sees the pointer elsewhere, and a lit button changes the answers
     // around it. Let it go out first.
     if (code == HTOBJECT) Sleep(250);
+  }
+  return 0;
+}
+
 BOOL CALLBACK FindSkinnedArrows(HWND w, LPARAM lp) {
   wchar_t cls[64] = {};
   GetClassNameW(w, cls, 64);

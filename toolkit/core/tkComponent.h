@@ -111,8 +111,13 @@ class TComponent : public TObject {
   // already has becomes Name_1, Name_2, ... instead of an error (forms: a
   // second instance of a form class names itself from the same design data).
   virtual bool NumbersClashingDesignName() const { return false; }
- private:
+  // Runs BeforeDestruction once. A class whose members others hook into (a
+  // control's message chain) calls it from its own destructor, so that on a
+  // plain delete, or when its constructor throws, the components it owns are
+  // gone before those members are.
   void TearDown();
+
+ private:
   void DestroyComponents();
   void Unlink(TComponent* component);
 

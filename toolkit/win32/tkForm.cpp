@@ -13,7 +13,10 @@ TCustomForm::TCustomForm(TComponent* owner) : TWinControl(owner) {
   if (Screen) Screen->AddForm(this);
 }
 
-TCustomForm::~TCustomForm() { TearDownForm(); }
+TCustomForm::~TCustomForm() {
+  TearDownForm();
+  TearDown();
+}
 
 void TCustomForm::BeforeDestruction() {
   TearDownForm();

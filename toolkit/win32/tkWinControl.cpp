@@ -14,7 +14,10 @@ TWinControl::TWinControl(TComponent* owner) : TControl(owner) {
   brush_.SetColor(Color());
 }
 
-TWinControl::~TWinControl() { TearDownWinControl(); }
+TWinControl::~TWinControl() {
+  TearDownWinControl();
+  TearDown();
+}
 
 void TWinControl::BeforeDestruction() {
   TearDownWinControl();
