@@ -316,6 +316,9 @@ class TWinControl : public TControl {
   void CreateHandle();
   void UpdateBoundsFromWindow();
   void ReflectNotification(TMessage& m);
+  // The control of ours that `from` is the window of, when it is a child of
+  // this one (in the toolkit and on the screen); null for anything else.
+  TWinControl* NotifyingChild(HWND from) const;
   void TearDownWinControl();
 
   HWND handle_ = nullptr;

@@ -44,6 +44,8 @@ LRESULT CALLBACK ControlWindowProc(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
     c->handle_ = h;
   }
   if (!c) return CallWindowProcW(DefaultProcOf(h), h, msg, wp, lp);
+  // Anyone can send any number to our windows; our own messages are ours.
+  if (ws::IsToolkitMessage(msg) && !ws::SentByThisThread()) return 0;
   TMessage m{msg, wp, lp, 0};
   try {
     c->WindowProc(m);
@@ -85,6 +87,45 @@ namespace ws {
 
 HINSTANCE Instance() { return GetModuleHandleW(nullptr); }
 
+bool SentByThisThread() { return InSendMessageEx(nullptr) == ISMEX_NOSEND; }
+
+bool IsToolkitMessage(UINT msg) { return msg >= CM_BASE && msg < CN_BASE + 0x400; }
+
+bool IsPointerNotification(UINT msg) {
+  return msg == WM_NOTIFY || msg == WM_DRAWITEM || msg == WM_MEASUREITEM || msg == WM_COMPAREITEM ||
+         msg == WM_DELETEITEM;
+}
+
+namespace {
+
+thread_local HHOOK g_queueHook = nullptr;
+
+// A control notification (WM_COMMAND from a control) is sent by the control;
+// a posted one names a control it did not come from.
+bool ForgedPost(const MSG& m) {
+  if (IsPointerNotification(m.message)) return true;
+  if (!IsToolkitMessage(m.message) && !(m.message == WM_COMMAND && m.lParam)) return false;
+  return FindControl(m.hwnd) != nullptr;
+}
+
+LRESULT CALLBACK QueueHook(int code, WPARAM wp, LPARAM lp) {
+  if (code == HC_ACTION && lp) {
+    auto* m = reinterpret_cast<MSG*>(lp);
+    if (ForgedPost(*m)) {
+      m->message = WM_NULL;
+      m->wParam = 0;
+      m->lParam = 0;
+    }
+  }
+  return CallNextHookEx(nullptr, code, wp, lp);
+}
+
+}  // namespace
+
+void GuardThreadQueue() {
+  if (!g_queueHook) g_queueHook = SetWindowsHookExW(WH_GETMESSAGE, QueueHook, nullptr, GetCurrentThreadId());
+}
+
 // The window class a control's parameters ask for. A class's styles are
 // fixed when it is registered, so a control that wants other styles than the
 // usual double clicks (a popup with a drop shadow, a hint that saves the bits
@@ -122,6 +163,7 @@ HWND CreateControlWindow(TWinControl* control, const TCreateParams& p, WNDPROC* 
   }
   auto it = SystemProcs().find(name);
   *defProc = it != SystemProcs().end() ? it->second : DefWindowProcW;
+  GuardThreadQueue();
   g_creating = control;
   HWND h = CreateWindowExW(p.ExStyle, name.c_str(), p.Caption.c_str(), p.Style, p.X, p.Y, p.Width,
                            p.Height, p.WndParent, nullptr, Instance(), nullptr);
