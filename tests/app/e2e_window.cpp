@@ -13,6 +13,8 @@
 //   e2e_window edit TITLE
 //       prints the text of the first edit control inside that window (UTF-8)
 //   e2e_window hostile TITLE
+//       sets a window property holding a meaningless pointer on every window
+//       of the program (the name the toolkit once kept its controls under),
 //       sends and posts messages with meaningless parameters to every window
 //       of the program's own classes (pointer-carrying notifications, control
 //       notifications naming its controls, the toolkit's and the skin's
@@ -108,7 +110,7 @@ int PrintTabs(HWND top) {
 
 struct ProgramWindows {
   DWORD pid = 0;
-  std::vector<HWND> windows;
+  std::vector<HWND> all, windows;
 };
 
 // The program's own window classes (the toolkit's, the skin's, the browser
@@ -125,6 +127,7 @@ void Collect(HWND w, ProgramWindows& found);
 
 BOOL CALLBACK CollectChild(HWND w, LPARAM lp) {
   auto& found = *reinterpret_cast<ProgramWindows*>(lp);
+  found.all.push_back(w);
   if (OurClass(w)) found.windows.push_back(w);
   return TRUE;
 }
@@ -133,6 +136,7 @@ void Collect(HWND w, ProgramWindows& found) {
   DWORD pid = 0;
   GetWindowThreadProcessId(w, &pid);
   if (pid != found.pid) return;
+  found.all.push_back(w);
   if (OurClass(w)) found.windows.push_back(w);
   EnumChildWindows(w, CollectChild, reinterpret_cast<LPARAM>(&found));
 }
@@ -168,6 +172,10 @@ int Hostile(HWND top) {
   // Numbers that are no address in the program: small, odd, far away.
   const LPARAM garbage[] = {1, 0x10, static_cast<LPARAM>(0xDEADBEEF), static_cast<LPARAM>(-1),
                             static_cast<LPARAM>(static_cast<uintptr_t>(0x7FFFDEAD0000ull))};
+
+  // Any process may set any window's properties: none may be a pointer the
+  // program follows.
+  for (HWND w : found.all) SetPropW(w, L"tk.control", reinterpret_cast<HANDLE>(garbage[2]));
 
   for (HWND w : ours) {
     if (!IsWindow(w)) continue;

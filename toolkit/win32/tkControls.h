@@ -358,7 +358,8 @@ class TCustomControl : public TWinControl {
   TCanvas canvas_;
 };
 
-// The control a window belongs to, or null for foreign windows.
+// The control a window belongs to, or null for foreign windows and for
+// windows of other threads.
 TWinControl* FindControl(HWND window);
 // The control (windowed or graphic) under a screen point, or null.
 TControl* FindDragTarget(TPoint screen, bool allowDisabled);
