@@ -14,7 +14,8 @@
 //       prints the text of the first edit control inside that window (UTF-8)
 //   e2e_window hostile TITLE
 //       sets a window property holding a meaningless pointer on every window
-//       of the program (the name the toolkit once kept its controls under),
+//       of the program (the name the toolkit once kept its controls under)
+//       and the user data of the program's own windows,
 //       sends and posts messages with meaningless parameters to every window
 //       of the program's own classes (pointer-carrying notifications, control
 //       notifications naming its controls, the toolkit's and the skin's
@@ -176,6 +177,15 @@ int Hostile(HWND top) {
   // Any process may set any window's properties: none may be a pointer the
   // program follows.
   for (HWND w : found.all) SetPropW(w, L"tk.control", reinterpret_cast<HANDLE>(garbage[2]));
+  // Nor any user data of our windows (Windows lets another process set it,
+  // Wine does not); their timers then tick from here.
+  for (HWND w : ours) {
+    SetWindowLongPtrW(w, GWLP_USERDATA, garbage[2]);
+    wchar_t cls[64] = {};
+    GetClassNameW(w, cls, 64);
+    if (std::wcscmp(cls, L"TApplication") == 0 || std::wcscmp(cls, L"TvxLayerWindow") == 0)
+      for (WPARAM id = 0; id < 8; ++id) send(w, WM_TIMER, id, 0);
+  }
 
   for (HWND w : ours) {
     if (!IsWindow(w)) continue;

@@ -158,6 +158,21 @@ TEST_F(UntrustedMessagesTest, PostedForgeriesAreDroppedBeforeAnyLoopDispatchesTh
   EXPECT_EQ(Heard(child, CN_COMMAND), 0);
 }
 
+TEST_F(UntrustedMessagesTest, TheApplicationWindowKeepsNoPointerInItsUserData) {
+  // Any process may set a window's user data (Windows lets it; Wine refuses
+  // other processes, so this test sets it from inside).
+  HWND w = app->Handle();
+  SetWindowLongPtrW(w, GWLP_USERDATA, kNowhere);
+  SendMessageW(w, WM_TIMER, 1, 0);
+  SendMessageW(w, WM_TIMER, 2, 0);
+  // The application still releases a form through its window.
+  TForm* other = nullptr;
+  app->CreateForm(other);
+  const int forms = Screen->FormCount();
+  app->ReleaseForm(other);
+  EXPECT_TRUE(PumpUntil([&] { return Screen->FormCount() == forms - 1; }));
+}
+
 // The helper of the program's end-to-end test, aimed at a toolkit form.
 TEST_F(UntrustedMessagesTest, MessagesFromAnotherProcessChangeNothing) {
   const std::wstring title = L"untrusted messages target";
