@@ -46,9 +46,10 @@ class TvxSkinDataComponent : public tk::TComponent, public TvxSkinData {
 // Whether a skin announcement (its first parameter) comes from `data`. The
 // skin data sends its own address as the portable TvxSkinData; a component's
 // address differs from that, so compare through here. The parameter is only
-// compared, never followed: any process can send these numbers.
+// looked up among the live skin data, never followed: any process can send
+// these numbers.
 inline bool SkinMessageFrom(uintptr_t wparam, const TvxSkinData* data) {
-  return data && wparam == reinterpret_cast<uintptr_t>(data);
+  return data && TvxSkinData::Announcing(wparam) == data;
 }
 
 // The link every skinned control and frame keeps to its skin data: the

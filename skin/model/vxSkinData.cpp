@@ -1,6 +1,8 @@
 #include "vxSkinData.h"
 
 #include <algorithm>
+#include <mutex>
+#include <unordered_set>
 
 #include "vxSkinContainer.h"
 #include "vxSkinReaders.h"
@@ -22,7 +24,24 @@ int FindByName(const std::vector<std::unique_ptr<TvxSkinRecord>>& list, std::str
 
 int BitCountOf(const TvxContainerPicture& p) { return p.present ? p.info.bitCount : 0; }
 
+// Every skin data that exists, by the number its announcements carry.
+struct LiveSkinData {
+  std::mutex lock;
+  std::unordered_set<uintptr_t> addresses;
+};
+LiveSkinData& Live() {
+  // Never destroyed: a skin data in a static object may outlive any other static.
+  static auto* live = new LiveSkinData;
+  return *live;
+}
+
 }  // namespace
+
+TvxSkinData* TvxSkinData::Announcing(uintptr_t wparam) {
+  LiveSkinData& live = Live();
+  std::lock_guard<std::mutex> hold(live.lock);
+  return live.addresses.count(wparam) ? reinterpret_cast<TvxSkinData*>(wparam) : nullptr;
+}
 
 void SetApplicationFormList(TvxSkinFormList* forms) { DefaultFormList() = forms; }
 TvxSkinFormList* ApplicationFormList() { return DefaultFormList(); }
@@ -32,9 +51,17 @@ TvxSkinData::TvxSkinData(TvxSkinMessageTarget* ownerForm) : owner_(ownerForm), f
   popupWindow_ = MakeWindowRecord("POPUPWINDOW");
   layerFrame_ = MakeWindowRecord("LAYERFRAME");
   hintWindow_ = MakeWindowRecord("HINTWINDOW");
+  LiveSkinData& live = Live();
+  std::lock_guard<std::mutex> hold(live.lock);
+  live.addresses.insert(reinterpret_cast<uintptr_t>(this));
 }
 
-TvxSkinData::~TvxSkinData() { empty_ = true; }
+TvxSkinData::~TvxSkinData() {
+  empty_ = true;
+  LiveSkinData& live = Live();
+  std::lock_guard<std::mutex> hold(live.lock);
+  live.addresses.erase(reinterpret_cast<uintptr_t>(this));
+}
 
 std::unique_ptr<TvxSkinRecord> TvxSkinData::MakeWindowRecord(const char* section) const {
   std::unique_ptr<TvxSkinRecord> r = factory_->Create(TvxRecordKind::Window, section, section);

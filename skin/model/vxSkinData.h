@@ -116,6 +116,10 @@ class TvxSkinData {
   // A picture of the list, or null for -1 and other indices out of range.
   const TvxPixmap* Picture(int index) const;
 
+  // The live skin data whose announcements carry `wparam` as their first
+  // parameter, or null. The number is looked up among the skin data that
+  // exist, never followed: any process can send a window these messages.
+  static TvxSkinData* Announcing(uintptr_t wparam);
   // Sends msg to the owner form first (unless layered borders are on), then
   // to every other form; in reverse form order when the layered border is drawn.
   void SendSkinMessage(unsigned msg);

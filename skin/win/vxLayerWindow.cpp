@@ -1,5 +1,7 @@
 #include "vxLayerWindow.h"
 
+#include <unordered_map>
+
 #include "vxDib.h"
 #include "vxPlatform.h"
 
@@ -22,18 +24,28 @@ void RegisterLayerClass(WNDPROC proc) {
   registered = RegisterClassExW(&wc) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
 }
 
+std::unordered_map<HWND, void*>& Owners() {
+  static auto* owners = new std::unordered_map<HWND, void*>;
+  return *owners;
+}
+
 }  // namespace
+
+void* TvxLayerWindow::OwnerOf(HWND window) {
+  auto it = Owners().find(window);
+  return it != Owners().end() ? it->second : nullptr;
+}
 
 TvxLayerWindow::TvxLayerWindow(int x, int y, int width, int height, WNDPROC proc, void* owner) {
   RegisterLayerClass(proc);
   hwnd_ = CreateWindowExW(WS_EX_TOOLWINDOW | WS_EX_TRANSPARENT | WS_EX_LAYERED, kClassName, L"", WS_POPUP, x, y,
                           width, height, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
-  if (hwnd_) SetWindowLongPtrW(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(owner));
+  if (hwnd_) Owners()[hwnd_] = owner;
 }
 
 TvxLayerWindow::~TvxLayerWindow() {
   if (hwnd_) {
-    SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
+    Owners().erase(hwnd_);
     DestroyWindow(hwnd_);
   }
 }
@@ -52,7 +64,7 @@ LRESULT CALLBACK TvxLayerManager::WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPA
       return HTTRANSPARENT;
     case WM_TIMER:
       if (wp == kFadeTimer) {
-        if (auto* self = reinterpret_cast<TvxLayerManager*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA)))
+        if (auto* self = static_cast<TvxLayerManager*>(TvxLayerWindow::OwnerOf(hwnd)))
           self->FadeStep();
         return 0;
       }

@@ -23,6 +23,9 @@ class TvxLayerWindow {
   TvxLayerWindow(const TvxLayerWindow&) = delete;
   TvxLayerWindow& operator=(const TvxLayerWindow&) = delete;
   HWND Handle() const { return hwnd_; }
+  // The owner a live layer window was made for, or null: kept here, not in
+  // the window's user data, which any process can set.
+  static void* OwnerOf(HWND window);
 
  private:
   HWND hwnd_ = nullptr;

@@ -30,6 +30,15 @@
 //       sends it WM_SYSCOMMAND SC_RESTORE (what the taskbar does)
 //   e2e_window style TITLE
 //       prints "style S exstyle E iconic I" (hexadecimal styles)
+//   e2e_window hostile TITLE
+//       sets a window property holding a meaningless pointer on every window
+//       of the program (the name the toolkit once kept its controls under)
+//       and the user data of the program's own windows,
+//       sends and posts messages with meaningless parameters to every window
+//       of the program's own classes (pointer-carrying notifications, control
+//       notifications naming its controls, the toolkit's and the skin's
+//       private messages), then checks that the program still answers;
+//       prints "hostile WINDOWS SENT" and exits 0 when it does
 #include <windows.h>
 #include <commctrl.h>
 
@@ -227,11 +236,154 @@ int PrintTabRects(HWND top) {
   return 0;
 }
 
+// ---- hostile ----
+
+struct ProgramWindows {
+  DWORD pid = 0;
+  std::vector<HWND> all, windows;
+};
+
+// The program's own window classes (the toolkit's, the skin's, the browser
+// host's): the platform's and the browser's inner windows are not ours to test.
+bool OurClass(HWND w) {
+  wchar_t cls[128] = {};
+  GetClassNameW(w, cls, 128);
+  for (const wchar_t* prefix : {L"Tk", L"Tvx", L"TApplication", L"Kinopod"})
+    if (std::wcsncmp(cls, prefix, std::wcslen(prefix)) == 0) return true;
+  return false;
+}
+
+void Collect(HWND w, ProgramWindows& found);
+
+BOOL CALLBACK CollectChild(HWND w, LPARAM lp) {
+  auto& found = *reinterpret_cast<ProgramWindows*>(lp);
+  found.all.push_back(w);
+  if (OurClass(w)) found.windows.push_back(w);
+  return TRUE;
+}
+
+void Collect(HWND w, ProgramWindows& found) {
+  DWORD pid = 0;
+  GetWindowThreadProcessId(w, &pid);
+  if (pid != found.pid) return;
+  found.all.push_back(w);
+  if (OurClass(w)) found.windows.push_back(w);
+  EnumChildWindows(w, CollectChild, reinterpret_cast<LPARAM>(&found));
+}
+
+BOOL CALLBACK CollectTop(HWND w, LPARAM lp) {
+  Collect(w, *reinterpret_cast<ProgramWindows*>(lp));
+  return TRUE;
+}
+
+bool Answers(HWND w) {
+  DWORD_PTR result = 0;
+  return SendMessageTimeoutW(w, WM_NULL, 0, 0, SMTO_NORMAL | SMTO_ABORTIFHUNG, 10000, &result) != 0;
+}
+
+int Hostile(HWND top) {
+  ProgramWindows found;
+  GetWindowThreadProcessId(top, &found.pid);
+  EnumWindows(CollectTop, reinterpret_cast<LPARAM>(&found));
+  for (HWND m = FindWindowExW(HWND_MESSAGE, nullptr, nullptr, nullptr); m;
+       m = FindWindowExW(HWND_MESSAGE, m, nullptr, nullptr))
+    Collect(m, found);
+  const std::vector<HWND>& ours = found.windows;
+
+  long sent = 0;
+  bool hung = false;
+  auto send = [&](HWND w, UINT msg, WPARAM wp, LPARAM lp) {
+    DWORD_PTR result = 0;
+    if (!SendMessageTimeoutW(w, msg, wp, lp, SMTO_NORMAL | SMTO_ABORTIFHUNG, 10000, &result) &&
+        GetLastError() == ERROR_TIMEOUT)
+      hung = true;
+    ++sent;
+  };
+  // Numbers that are no address in the program: small, odd, far away.
+  const LPARAM garbage[] = {1, 0x10, static_cast<LPARAM>(0xDEADBEEF), static_cast<LPARAM>(-1),
+                            static_cast<LPARAM>(static_cast<uintptr_t>(0x7FFFDEAD0000ull))};
+
+  // Any process may set any window's properties: none may be a pointer the
+  // program follows.
+  for (HWND w : found.all) SetPropW(w, L"tk.control", reinterpret_cast<HANDLE>(garbage[2]));
+  // Nor any user data of our windows (Windows lets another process set it,
+  // Wine does not); their timers then tick from here.
+  for (HWND w : ours) {
+    SetWindowLongPtrW(w, GWLP_USERDATA, garbage[2]);
+    wchar_t cls[64] = {};
+    GetClassNameW(w, cls, 64);
+    if (std::wcscmp(cls, L"TApplication") == 0 || std::wcscmp(cls, L"TvxLayerWindow") == 0)
+      for (WPARAM id = 0; id < 8; ++id) send(w, WM_TIMER, id, 0);
+  }
+
+  for (HWND w : ours) {
+    if (!IsWindow(w)) continue;
+    // WM_NOTIFY travels unchanged between processes: the program gets our numbers.
+    for (LPARAM g : garbage) send(w, WM_NOTIFY, 1, g);
+    for (HWND from : ours) {
+      NMHDR hdr{from, 1, static_cast<UINT>(TCN_SELCHANGE)};
+      send(w, WM_NOTIFY, 1, reinterpret_cast<LPARAM>(&hdr));
+      // A control notification naming one of the program's windows.
+      for (WORD code : {WORD{BN_CLICKED}, WORD{EN_CHANGE}, WORD{0xFFFF}})
+        send(w, WM_COMMAND, MAKEWPARAM(1, code), reinterpret_cast<LPARAM>(from));
+    }
+    // The system copies these structures across; their contents are ours to choose.
+    for (UINT type : {ODT_MENU, ODT_BUTTON, ODT_LISTBOX}) {
+      for (LPARAM g : garbage) {
+        HWND item = ours[static_cast<size_t>(g & 0xFF) % ours.size()];
+        DRAWITEMSTRUCT di{type, 1, 7, ODA_DRAWENTIRE, ODS_SELECTED, item, reinterpret_cast<HDC>(g),
+                          {0, 0, 10, 10}, static_cast<ULONG_PTR>(g)};
+        send(w, WM_DRAWITEM, 1, reinterpret_cast<LPARAM>(&di));
+        MEASUREITEMSTRUCT mi{type, 1, 7, 0, 0, static_cast<ULONG_PTR>(g)};
+        send(w, WM_MEASUREITEM, 1, reinterpret_cast<LPARAM>(&mi));
+        DELETEITEMSTRUCT de{type, 1, 7, item, static_cast<ULONG_PTR>(g)};
+        send(w, WM_DELETEITEM, 1, reinterpret_cast<LPARAM>(&de));
+        COMPAREITEMSTRUCT ci{type, 1, item, 7, static_cast<ULONG_PTR>(g), 8, static_cast<ULONG_PTR>(g), 0};
+        send(w, WM_COMPAREITEM, 1, reinterpret_cast<LPARAM>(&ci));
+      }
+    }
+    // The toolkit's own messages (CM_, and CN_ with the reflected notifications).
+    std::vector<UINT> privates;
+    for (UINT m = 0xB000; m < 0xB040; ++m) privates.push_back(m);
+    for (UINT n : {0x002B, 0x002C, 0x002D, 0x0039, 0x004E, 0x0100, 0x0104, 0x0111, 0x0133, 0x0138})
+      privates.push_back(0xBC00 + n);
+    // The skin's: its announcements, a parent's background, the glow frame.
+    for (UINT m : {1225, 1226, 1227, 1274, 1294, 1427, 1428, 1284, 1424, 1425}) privates.push_back(m);
+    // The application window's form release.
+    privates.push_back(WM_APP + 1);
+    for (UINT m : privates) {
+      send(w, m, 0, garbage[2]);
+      send(w, m, static_cast<WPARAM>(garbage[2]), 1000);
+      send(w, m, static_cast<WPARAM>(garbage[4]), garbage[4]);
+      PostMessageW(w, m, static_cast<WPARAM>(garbage[2]), garbage[2]);
+    }
+    for (HWND from : ours) PostMessageW(w, WM_COMMAND, MAKEWPARAM(1, BN_CLICKED), reinterpret_cast<LPARAM>(from));
+    // The system refuses to post most of these; whatever it lets through must do no harm.
+    for (UINT m : {WM_NOTIFY, WM_DRAWITEM, WM_MEASUREITEM, WM_DELETEITEM, WM_COMPAREITEM})
+      PostMessageW(w, m, 1, garbage[2]);
+  }
+  // The posted ones are handled after every send: the program must keep
+  // answering while it works through them.
+  for (int i = 0; i < 5; ++i) {
+    if (!Answers(top)) {
+      std::fprintf(stderr, "the program stopped answering\n");
+      return 1;
+    }
+    Sleep(100);
+  }
+  if (hung) {
+    std::fprintf(stderr, "a window stopped answering during the sends\n");
+    return 1;
+  }
+  std::printf("hostile %zu %ld\n", ours.size(), sent);
+  return 0;
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
   if (argc < 3) {
-    std::fprintf(stderr, "usage: e2e_window geometry|close|tabs|tabrects|edit|region|hittest|resize|restore|style TITLE [...]\n");
+    std::fprintf(stderr, "usage: e2e_window geometry|close|tabs|tabrects|edit|region|hittest|resize|restore|style|hostile TITLE [...]\n");
     return 2;
   }
   std::wstring cmd = argv[1];
@@ -276,6 +428,11 @@ int wmain(int argc, wchar_t** argv) {
     else
       std::printf("style %lx exstyle %lx iconic %d\n", static_cast<unsigned long>(GetWindowLongW(w, GWL_STYLE)),
                   static_cast<unsigned long>(GetWindowLongW(w, GWL_EXSTYLE)), IsIconic(w) ? 1 : 0);
+    std::fflush(stdout);
+    return rc;
+  }
+  if (cmd == L"hostile") {
+    int rc = Hostile(w);
     std::fflush(stdout);
     return rc;
   }

@@ -12,8 +12,9 @@ then a search: a keyword typed into the keyword box and the search button
 clicked send exactly seven requests (one per search site, in any order, since
 the browsers load at once) and open seven tabs in the sites' order; unticking
 two sites in the search-site dialog and searching again sends five more and
-adds five tabs behind the first seven. Closing the window ends the program
-with exit code 0.
+adds five tabs behind the first seven. Messages with meaningless parameters
+sent from another process to the program's windows change nothing and leave it
+answering. Closing the window ends the program with exit code 0.
 
 Usage: podreel_e2e_test.py PORT PODREEL_EXE E2E_WINDOW_EXE LABELS
 (LABELS: the seven sites' labels in search order, separated by "|")
@@ -808,6 +809,7 @@ def main():
     check_search_button((cx, cy), program)
 
     search(wine, window_exe, program, port, labels, (cx, cy))
+    hostile(wine, window_exe, program)
 
     # The close button ends the program.
     rect = window_rect(wine, window_exe, TITLE)
@@ -877,6 +879,28 @@ def search(wine, window_exe, program, port, labels, origin):
         fail("tabs after the second search: %s, expected %s" % (tabs, want_tabs), program)
     print("ok: second search", got[7:], flush=True)
     check_tab_row(wine, window_exe, program)
+
+
+def hostile(wine, window_exe, program):
+    """Another process sends the program's windows notifications whose pointers
+    point nowhere, control notifications naming its controls, and the toolkit's
+    and the skin's private messages with meaningless parameters: the program
+    keeps running and answering, and nothing it shows changes."""
+    tabs, keyword = tab_captions(wine, window_exe), edit_text(wine, window_exe)
+    with arrived:
+        before = len(requests)
+    out = subprocess.run([wine, window_exe, "hostile", TITLE], capture_output=True, text=True, timeout=300)
+    if out.returncode != 0 or program.poll() is not None:
+        fail("after messages with meaningless parameters from another process: rc %d %s %s"
+             % (out.returncode, out.stdout.strip(), out.stderr.strip()), program)
+    if tab_captions(wine, window_exe) != tabs:
+        fail("the tabs changed under messages from another process", program)
+    if edit_text(wine, window_exe) != keyword:
+        fail("the keyword box changed under messages from another process", program)
+    with arrived:
+        if len(requests) != before:
+            fail("messages from another process sent requests: %s" % requests[before:], program)
+    print("ok:", out.stdout.strip(), flush=True)
 
 
 if __name__ == "__main__":

@@ -228,5 +228,21 @@ TEST(Layer, ShowLayerFadesInByTenthsAndHides) {
   EXPECT_FALSE(IsWindow(w));
 }
 
+TEST(Layer, TheFadeFindsItsManagerWhateverTheWindowsUserDataSays) {
+  // Any process may set a window's user data (Windows lets it; Wine refuses
+  // other processes, so this test sets it from inside).
+  TvxPixmap picture(20, 20, MakePixel(40, 200, 90)), mask(20, 20, 0xFFFFFF);
+  TvxLayerManager layers;
+  int steps = 0;
+  layers.onFadeStep = [&](int) { ++steps; };
+  layers.ShowLayer(300, 200, 255, mask, picture);
+  HWND w = layers.Window();
+  ASSERT_TRUE(w);
+  SetWindowLongPtrW(w, GWLP_USERDATA, static_cast<LONG_PTR>(0xDEADBEEF));
+  for (int i = 0; i < 200 && layers.Fading(); ++i) Pump(20);
+  EXPECT_EQ(steps, 11);
+  EXPECT_EQ(layers.Opacity(), 255);
+}
+
 }  // namespace
 }  // namespace vx

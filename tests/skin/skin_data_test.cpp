@@ -2,6 +2,8 @@
 // the property setters, and the resource strings.
 #include <gtest/gtest.h>
 
+#include <memory>
+
 #include "SkinFormFakes.h"
 #include "SkinTestSupport.h"
 #include "vxResourceStrings.h"
@@ -221,6 +223,24 @@ TEST_F(SkinDataTest, ClearSkinResetsColoursAndWindowPictures) {
   EXPECT_EQ(data.SkinColors.cBtnFace, SystemColor(15));
   EXPECT_EQ(data.SkinColors.cBtnShadow, SystemColor(16));
   EXPECT_EQ(data.GetControlIndex("button"), -1);
+}
+
+TEST_F(SkinDataTest, AnAnnouncementsNumberNamesOnlyALiveSkinData) {
+  data.SetSkinnableForm(!data.SkinnableForm());
+  ASSERT_FALSE(log.empty());
+  EXPECT_EQ(TvxSkinData::Announcing(a.lastWParam), &data);
+
+  auto other = std::make_unique<TvxSkinData>();
+  const auto otherNumber = reinterpret_cast<uintptr_t>(other.get());
+  EXPECT_EQ(TvxSkinData::Announcing(otherNumber), other.get());
+  other.reset();
+  // The address of a freed skin data, numbers inside a live one, and numbers
+  // that are no object at all name nothing.
+  EXPECT_EQ(TvxSkinData::Announcing(otherNumber), nullptr);
+  const auto number = reinterpret_cast<uintptr_t>(&data);
+  for (uintptr_t n : {uintptr_t{0}, uintptr_t{1}, uintptr_t{1000}, number + 1, number + sizeof(void*),
+                      uintptr_t{0xDEADBEEF}, ~uintptr_t{0}})
+    EXPECT_EQ(TvxSkinData::Announcing(n), nullptr) << n;
 }
 
 TEST(ResourceStrings, DefaultsAndCaseInsensitiveLookup) {

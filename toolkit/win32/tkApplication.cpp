@@ -41,7 +41,6 @@ TApplication::TApplication() : TComponent(nullptr) {
   RegisterClassW(&wc);  // fails harmlessly when a previous application registered it
   handle_ = CreateWindowExW(0, L"TApplication", Title.c_str(), WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
                             ws::Instance(), nullptr);
-  SetWindowLongPtrW(handle_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
   screen_ = new TScreen(nullptr);
   Screen = screen_;
   HintWindowClass = [](TComponent* owner) { return new THintWindow(owner); };
@@ -61,7 +60,7 @@ TApplication::~TApplication() {
   screen_->Free();
   Screen = nullptr;
   if (handle_) {
-    SetWindowLongPtrW(handle_, GWLP_USERDATA, 0);
+    windowClosing_ = true;
     DestroyWindow(handle_);
   }
   // Messages meant for the freed forms must not reach a later application.
@@ -79,7 +78,9 @@ TCustomForm* TApplication::CreateForm(const TFormClass& formClass) {
 }
 
 LRESULT CALLBACK TApplication::AppWndProc(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
-  auto* app = reinterpret_cast<TApplication*>(GetWindowLongPtrW(h, GWLP_USERDATA));
+  // The application is the one whose window this is; the window's user data
+  // would do, but any process can set that.
+  TApplication* app = Application && Application->handle_ == h && !Application->windowClosing_ ? Application : nullptr;
   if (app) {
     try {
       if (msg == kReleaseForm) {

@@ -316,6 +316,9 @@ class TWinControl : public TControl {
   void CreateHandle();
   void UpdateBoundsFromWindow();
   void ReflectNotification(TMessage& m);
+  // The control of ours that `from` is the window of, when it is a child of
+  // this one (in the toolkit and on the screen); null for anything else.
+  TWinControl* NotifyingChild(HWND from) const;
   void TearDownWinControl();
 
   HWND handle_ = nullptr;
@@ -355,7 +358,8 @@ class TCustomControl : public TWinControl {
   TCanvas canvas_;
 };
 
-// The control a window belongs to, or null for foreign windows.
+// The control a window belongs to, or null for foreign windows and for
+// windows of other threads.
 TWinControl* FindControl(HWND window);
 // The control (windowed or graphic) under a screen point, or null.
 TControl* FindDragTarget(TPoint screen, bool allowDisabled);

@@ -261,6 +261,8 @@ class TApplication : public TComponent {
 
   THookList<TMessageEvent> messageHooks_;
   HWND handle_ = nullptr;
+  // Set before the window goes: its last messages find no application.
+  bool windowClosing_ = false;
   TCustomForm* mainForm_ = nullptr;
   TScreen* screen_ = nullptr;
   bool terminated_ = false;

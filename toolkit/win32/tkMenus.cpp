@@ -216,14 +216,24 @@ HMENU TMenu::CreateMenuHandle(TMenuItem* root) const {
 
 namespace {
 
+// The item a menu's owner-drawing question is about: the item data is only
+// compared with the live item of that command, never followed itself.
+TMenuItem* AskedItem(UINT command, ULONG_PTR itemData) {
+  auto it = Commands().find(static_cast<int>(command));
+  return it != Commands().end() && reinterpret_cast<ULONG_PTR>(it->second) == itemData ? it->second : nullptr;
+}
+
 // The window the platform's popup menus belong to: it answers the
 // owner-drawing questions of their items.
 LRESULT CALLBACK PopupListProc(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
+  // Only the menu this thread is showing asks; from elsewhere the parameter
+  // is a number, not a structure.
+  if (ws::IsPointerNotification(msg) && (!lp || !ws::SentByThisThread())) return 0;
   try {
     if (msg == WM_MEASUREITEM) {
       auto* mi = reinterpret_cast<MEASUREITEMSTRUCT*>(lp);
       if (mi->CtlType == ODT_MENU) {
-        auto* item = reinterpret_cast<TMenuItem*>(mi->itemData);
+        TMenuItem* item = AskedItem(mi->itemID, mi->itemData);
         int width = 80, height = GetSystemMetrics(SM_CYMENU);
         if (item && item->OnMeasureItem) {
           HDC dc = GetDC(h);
@@ -240,7 +250,7 @@ LRESULT CALLBACK PopupListProc(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
     } else if (msg == WM_DRAWITEM) {
       auto* di = reinterpret_cast<DRAWITEMSTRUCT*>(lp);
       if (di->CtlType == ODT_MENU) {
-        auto* item = reinterpret_cast<TMenuItem*>(di->itemData);
+        TMenuItem* item = AskedItem(di->itemID, di->itemData);
         if (item && item->OnDrawItem) {
           TCanvas canvas;
           canvas.SetHandle(di->hDC);
@@ -265,6 +275,7 @@ HWND PopupListWindow() {
     wc.hInstance = ws::Instance();
     wc.lpszClassName = L"TkPopupList";
     RegisterClassW(&wc);
+    ws::GuardThreadQueue();
     return CreateWindowExW(WS_EX_TOOLWINDOW, L"TkPopupList", L"", WS_POPUP, 0, 0, 0, 0, nullptr,
                            nullptr, ws::Instance(), nullptr);
   }();

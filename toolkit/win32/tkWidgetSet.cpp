@@ -1,22 +1,31 @@
 // Window classes, the toolkit's window procedure and the mouse bookkeeping.
 //
 // Every toolkit window has ControlWindowProc as its window procedure. It finds
-// the control through a window property (set at the first message, before
-// CreateWindowEx returns, via the control being created) and hands the message
-// to the control's WindowProc chain. Exceptions never cross the platform's
-// frames: they end here, in the application's exception handling.
+// the control in the thread's table of its windows (filled at the first
+// message, before CreateWindowEx returns, via the control being created) and
+// hands the message to the control's WindowProc chain. The table is ours
+// alone: a window property would do the same job, but any process can set a
+// window's properties. Exceptions never cross the platform's frames: they end
+// here, in the application's exception handling.
 #include "tkWidgetSet.h"
 
 #include <cwchar>
 #include <map>
+#include <unordered_map>
 
 #include "tkForms.h"
 
 namespace tk {
 namespace {
 
-constexpr wchar_t kControlProp[] = L"tk.control";
 thread_local TWinControl* g_creating = nullptr;
+// A window gets its messages on the thread that made it, so each thread keeps
+// the table of its own windows. Never destroyed: a window may still hear its
+// destruction while the thread's other objects go.
+std::unordered_map<HWND, TWinControl*>& WindowControls() {
+  thread_local auto* controls = new std::unordered_map<HWND, TWinControl*>;
+  return *controls;
+}
 std::map<std::wstring, WNDPROC>& SystemProcs() {
   static std::map<std::wstring, WNDPROC> procs;
   return procs;
@@ -36,14 +45,16 @@ WNDPROC DefaultProcOf(HWND h) {
 }  // namespace
 
 LRESULT CALLBACK ControlWindowProc(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
-  auto* c = static_cast<TWinControl*>(GetPropW(h, kControlProp));
+  TWinControl* c = FindControl(h);
   if (!c && g_creating) {
     c = g_creating;
     g_creating = nullptr;
-    SetPropW(h, kControlProp, c);
+    WindowControls()[h] = c;
     c->handle_ = h;
   }
   if (!c) return CallWindowProcW(DefaultProcOf(h), h, msg, wp, lp);
+  // Anyone can send any number to our windows; our own messages are ours.
+  if (ws::IsToolkitMessage(msg) && !ws::SentByThisThread()) return 0;
   TMessage m{msg, wp, lp, 0};
   try {
     c->WindowProc(m);
@@ -51,7 +62,7 @@ LRESULT CALLBACK ControlWindowProc(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
     HandleException(c);
   }
   if (msg == WM_NCDESTROY) {
-    RemovePropW(h, kControlProp);
+    WindowControls().erase(h);
     if (c->handle_ == h) c->handle_ = nullptr;
   }
   return m.Result;
@@ -59,9 +70,9 @@ LRESULT CALLBACK ControlWindowProc(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
 
 TWinControl* FindControl(HWND window) {
   if (!window) return nullptr;
-  // Only windows of this thread carry our controls.
-  if (GetWindowThreadProcessId(window, nullptr) != GetCurrentThreadId()) return nullptr;
-  return static_cast<TWinControl*>(GetPropW(window, kControlProp));
+  const auto& controls = WindowControls();
+  auto it = controls.find(window);
+  return it != controls.end() ? it->second : nullptr;
 }
 
 TControl* FindDragTarget(TPoint screen, bool allowDisabled) {
@@ -84,6 +95,45 @@ void HandleException(TObject* sender) {
 namespace ws {
 
 HINSTANCE Instance() { return GetModuleHandleW(nullptr); }
+
+bool SentByThisThread() { return InSendMessageEx(nullptr) == ISMEX_NOSEND; }
+
+bool IsToolkitMessage(UINT msg) { return msg >= CM_BASE && msg < CN_BASE + 0x400; }
+
+bool IsPointerNotification(UINT msg) {
+  return msg == WM_NOTIFY || msg == WM_DRAWITEM || msg == WM_MEASUREITEM || msg == WM_COMPAREITEM ||
+         msg == WM_DELETEITEM;
+}
+
+namespace {
+
+thread_local HHOOK g_queueHook = nullptr;
+
+// A control notification (WM_COMMAND from a control) is sent by the control;
+// a posted one names a control it did not come from.
+bool ForgedPost(const MSG& m) {
+  if (IsPointerNotification(m.message)) return true;
+  if (!IsToolkitMessage(m.message) && !(m.message == WM_COMMAND && m.lParam)) return false;
+  return FindControl(m.hwnd) != nullptr;
+}
+
+LRESULT CALLBACK QueueHook(int code, WPARAM wp, LPARAM lp) {
+  if (code == HC_ACTION && lp) {
+    auto* m = reinterpret_cast<MSG*>(lp);
+    if (ForgedPost(*m)) {
+      m->message = WM_NULL;
+      m->wParam = 0;
+      m->lParam = 0;
+    }
+  }
+  return CallNextHookEx(nullptr, code, wp, lp);
+}
+
+}  // namespace
+
+void GuardThreadQueue() {
+  if (!g_queueHook) g_queueHook = SetWindowsHookExW(WH_GETMESSAGE, QueueHook, nullptr, GetCurrentThreadId());
+}
 
 // The window class a control's parameters ask for. A class's styles are
 // fixed when it is registered, so a control that wants other styles than the
@@ -122,6 +172,7 @@ HWND CreateControlWindow(TWinControl* control, const TCreateParams& p, WNDPROC* 
   }
   auto it = SystemProcs().find(name);
   *defProc = it != SystemProcs().end() ? it->second : DefWindowProcW;
+  GuardThreadQueue();
   g_creating = control;
   HWND h = CreateWindowExW(p.ExStyle, name.c_str(), p.Caption.c_str(), p.Style, p.X, p.Y, p.Width,
                            p.Height, p.WndParent, nullptr, Instance(), nullptr);
@@ -162,9 +213,9 @@ void ForgetControl(TControl* control) {
 
 void SetWindowControl(HWND window, TWinControl* control) {
   if (control)
-    SetPropW(window, kControlProp, control);
+    WindowControls()[window] = control;
   else
-    RemovePropW(window, kControlProp);
+    WindowControls().erase(window);
 }
 
 // ---- the utility window ----

@@ -32,6 +32,25 @@ void ForgetControl(TControl* control);
 // handling only).
 void SetWindowControl(HWND window, TWinControl* control);
 
+// Whether the message being handled was sent by this thread. One sent from
+// another thread or process (or sent as a notification or with a callback)
+// carries numbers that mean nothing here: pointers into the sender's memory
+// at best. Posted messages never get this far as long as they could carry
+// such numbers: the queue hook below turns them into WM_NULL. While a message
+// from another thread is being handled, the sends this thread makes in the
+// meantime count as foreign too: refusing them is the safe side.
+bool SentByThisThread();
+// The toolkit's own messages (CM_ and CN_): their parameters may be objects
+// of ours, so they only ever come from this thread.
+bool IsToolkitMessage(UINT msg);
+// Messages the platform only ever sends, whose parameters are pointers.
+bool IsPointerNotification(UINT msg);
+// Watches the thread's message queue (once per thread; the first toolkit
+// window on a thread does it): a posted message that the toolkit would follow
+// as a pointer or use to pick a control becomes WM_NULL before any message
+// loop, ours or the platform's, dispatches it.
+void GuardThreadQueue();
+
 // The hidden message-only window timers and the application post to.
 HWND UtilityWindow();
 using UtilityHandler = std::function<void(UINT msg, WPARAM, LPARAM)>;

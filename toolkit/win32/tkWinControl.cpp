@@ -541,16 +541,41 @@ void TWinControl::Broadcast(TMessage& m) {
 
 // ---- messages ----
 
-void TWinControl::ReflectNotification(TMessage& m) {
-  HWND from = nullptr;
-  if (m.Msg == WM_NOTIFY)
-    from = reinterpret_cast<NMHDR*>(m.LParam)->hwndFrom;
-  else
-    from = reinterpret_cast<HWND>(m.LParam);
+TWinControl* TWinControl::NotifyingChild(HWND from) const {
   TWinControl* child = FindControl(from);
-  if (child && child != this) {
+  return child && child != this && child->parent_ == this && GetAncestor(from, GA_PARENT) == handle_ ? child : nullptr;
+}
+
+void TWinControl::ReflectNotification(TMessage& m) {
+  // A child's notification reaches us only as a send from this thread: from
+  // elsewhere the parameters are numbers, not our child or its data.
+  const bool ours = ws::SentByThisThread();
+  TWinControl* child = nullptr;
+  if (ours) {
+    HWND from = nullptr;
+    if (m.Msg == WM_NOTIFY) {
+      if (m.LParam) from = reinterpret_cast<const NMHDR*>(m.LParam)->hwndFrom;
+    } else if (m.Msg == WM_DRAWITEM) {
+      const auto* d = reinterpret_cast<const DRAWITEMSTRUCT*>(m.LParam);
+      if (d && d->CtlType != ODT_MENU) from = d->hwndItem;
+    } else if (m.Msg == WM_DELETEITEM) {
+      if (m.LParam) from = reinterpret_cast<const DELETEITEMSTRUCT*>(m.LParam)->hwndItem;
+    } else if (m.Msg == WM_COMPAREITEM) {
+      if (m.LParam) from = reinterpret_cast<const COMPAREITEMSTRUCT*>(m.LParam)->hwndItem;
+    } else if (m.Msg == WM_MEASUREITEM) {
+      // It names its control by an id, which our windows do not carry.
+    } else {
+      from = reinterpret_cast<HWND>(m.LParam);
+    }
+    child = NotifyingChild(from);
+  }
+  if (child) {
     m.Result = child->Perform(CN_BASE + m.Msg, m.WParam, m.LParam);
+  } else if (!ours && (m.Msg == WM_COMMAND || ws::IsPointerNotification(m.Msg))) {
+    // Not even a platform class's own procedure gets to follow these.
+    m.Result = 0;
   } else {
+    // A platform class hears its own inner windows (a tab control's tooltip).
     DefaultHandler(m);
   }
 }
@@ -647,21 +672,16 @@ void TWinControl::WndProc(TMessage& m) {
       }
       break;
     case WM_NOTIFY:
+    case WM_DRAWITEM:
+    case WM_MEASUREITEM:
+    case WM_COMPAREITEM:
+    case WM_DELETEITEM:
     case WM_CTLCOLOREDIT:
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLORLISTBOX:
     case WM_CTLCOLORBTN:
       ReflectNotification(m);
       return;
-    case WM_DRAWITEM: {
-      auto* d = reinterpret_cast<DRAWITEMSTRUCT*>(m.LParam);
-      TWinControl* child = FindControl(d->hwndItem);
-      if (child && child != this) {
-        m.Result = child->Perform(CN_DRAWITEM, m.WParam, m.LParam);
-        return;
-      }
-      break;
-    }
     case WM_KEYDOWN:
     case WM_SYSKEYDOWN:
       if (DoKeyDown(m)) return;
