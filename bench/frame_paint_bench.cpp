@@ -18,23 +18,20 @@ using namespace vx::frame;
 
 constexpr int kW = 883, kH = 708;
 
+// The program's skin and its main window's layout.
 struct Frame {
   TvxSkinData data;
-  FrameSkin skin;
-  FrameGeometry geometry;
-  FrameObjectList objects;
-  Frame() {
+  PreviewLayout layout;
+  FrameSkin& skin = layout.skin;
+  FrameGeometry& geometry = layout.geometry;
+  FrameObjectList& objects = layout.objects;
+  Frame() : layout(Loaded(data), kW, kH, kProgramBorderIcons) {}
+  static const TvxSkinData& Loaded(TvxSkinData& d) {
     auto bytes = kinopod::ProgramSkinCompressedData();
     TvxCompressedStoredSkin stored;
     stored.SetCompressedData(Bytes(bytes.begin(), bytes.end()));
-    data.LoadCompressedStoredSkin(stored);
-    skin = FrameSkinFromSkinData(data);
-    geometry = UpdateFrameGeometry(skin, kW, kH);
-    objects = CreateFrameObjects(ObjectRecordsFromSkinData(data));
-    BorderIconOptions bi;
-    bi.icons = kProgramBorderIcons;
-    ApplyBorderIcons(objects, bi);
-    LayoutCaptionButtons(objects, skin, geometry, {});
+    d.LoadCompressedStoredSkin(stored);
+    return d;
   }
 };
 

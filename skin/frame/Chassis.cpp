@@ -241,6 +241,12 @@ void TvxChassis::ApplyIcons() {
   bi.icons = borderIcons_;
   bi.hideCaptionButtons = hideCaptionButtons_;
   bi.disableSystemMenu = DisableSystemMenu;
+  if (OnActivateCustomObject)
+    bi.activateCustomObject = [this](const std::string& name) {
+      bool visible = false;
+      OnActivateCustomObject(name, visible);
+      return visible;
+    };
   frame::ApplyBorderIcons(mouse_.Objects(), bi);
 }
 
@@ -631,7 +637,17 @@ void TvxChassis::PaintFrame(HDC target) {
     strips = &frame::ComposeSkinFrame(
         *Data(), skin_, geometry_, mouse_.Objects(), IsFrameActive(), stripCache_,
         [this](TvxPixmap& strip, const frame::FrameObject& o, const Rect& r, bool active) {
-          DrawSkinCaptionText(strip, o, r, active);
+          if (o.kind == frame::ObjectKind::Caption) {
+            DrawSkinCaptionText(strip, o, r, active);
+          } else if (o.kind == frame::ObjectKind::UserObject && OnPaintEvent) {
+            if (HDC dc = PixmapDC(strip)) {
+              tk::TCanvas canvas;
+              canvas.SetHandle(dc);
+              OnPaintEvent(o.IDName, canvas, {r.Left, r.Top, r.Right, r.Bottom});
+              canvas.SetHandle(nullptr);
+              GdiFlush();
+            }
+          }
         },
         InEffect());
   } else {
@@ -892,10 +908,24 @@ void TvxChassis::HoverPoll() {
 
 void TvxChassis::RunEvents(const frame::FrameEvents& events) {
   bool repaint = false;
+  // A handler may change the skin (a new object list) or free the form: the
+  // object is looked up again by its index for every event.
+  auto named = [this](const FrameEvent& e, const TvxObjectEvent& handler) {
+    const frame::FrameObjectList& list = mouse_.Objects();
+    if (handler && e.object >= 0 && e.object < static_cast<int>(list.size())) {
+      const std::string name = list[e.object].IDName;
+      handler(name);
+    }
+  };
   for (const FrameEvent& e : events) {
     if (!form_ || !form_->HandleAllocated()) return;
     HWND h = form_->Handle();
     switch (e.kind) {
+      case K::MouseEnter: named(e, OnMouseEnterEvent); break;
+      case K::MouseLeave: named(e, OnMouseLeaveEvent); break;
+      case K::MouseDown: named(e, OnMouseDownEvent); break;
+      case K::MouseUp: named(e, OnMouseUpEvent); break;
+      case K::MouseMove: named(e, OnMouseMoveEvent); break;
       case K::Redraw: repaint = true; break;
       case K::SetCapture: SetCapture(h); break;
       case K::ReleaseCapture:

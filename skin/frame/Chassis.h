@@ -38,6 +38,11 @@ using enum TvxClientInActiveEffect;
 // caption's rectangle on it and whether the frame is active.
 using TvxCaptionPaintEvent = std::function<void(tk::TCanvas& canvas, const tk::TRect& rect, bool active)>;
 
+// The frame objects' events carry the object's name (its record's name).
+using TvxObjectEvent = std::function<void(const std::string& idName)>;
+using TvxObjectPaintEvent = std::function<void(const std::string& idName, tk::TCanvas& canvas, const tk::TRect& rect)>;
+using TvxActivateCustomObjectEvent = std::function<void(const std::string& idName, bool& visible)>;
+
 // The frame's private messages that other skinned components may send it.
 constexpr UINT kFrameQueryMessage = 45490;    // answered kFrameQuerySkinnable / kFrameQueryPlain
 constexpr UINT kFrameSuspendLayered = 45491;  // the layered border pauses ...
@@ -117,6 +122,11 @@ class TvxChassis : public tk::TComponent {
 
   tk::TNotifyEvent OnActivate, OnDeActivate;
   tk::TNotifyEvent OnMinimize, OnMaximize, OnRestore, OnChangeRollUpState;
+  TvxObjectEvent OnMouseEnterEvent, OnMouseLeaveEvent, OnMouseDownEvent, OnMouseUpEvent, OnMouseMoveEvent;
+  // Draws a user object (the skin's "userobject" records) onto the frame.
+  TvxObjectPaintEvent OnPaintEvent;
+  // Whether an object without a standard command shows (hidden without it).
+  TvxActivateCustomObjectEvent OnActivateCustomObject;
   tk::TNotifyEvent OnChangeSkinData, OnBeforeChangeSkinData, OnAfterChangeSkinData;
   TvxCaptionPaintEvent OnCaptionPaint;
 

@@ -202,7 +202,7 @@ const BorderStrips& ComposeSkinFrame(const TvxSkinData& data, const FrameSkin& s
     const int dy = bottom ? -g.client.Bottom : 0;
     look.commandInEffect = o.HasCommand() && inEffect.Holds(o.command);
     DrawFrameObjectImage(o, data.MainPicture, strip, 0, dy, look);
-    if (o.kind == ObjectKind::Caption && captionText && !strip.Empty())
+    if ((o.kind == ObjectKind::Caption || o.kind == ObjectKind::UserObject) && captionText && !strip.Empty())
       captionText(strip, o, o.rect.Offset(0, dy), o.Active);
   }
   if (effect) {
@@ -352,26 +352,15 @@ void PaintClientBackground(const ClientTile& tile, TvxPixmap& canvas, int window
   }
 }
 
-namespace {
-
-struct PreviewLayout {
-  FrameSkin skin;
-  FrameOptions options;
-  FrameGeometry geometry;
-  FrameObjectList objects;
-
-  PreviewLayout(const TvxSkinData& data, int w, int h, TvxBorderIcons icons) {
-    skin = FrameSkinFromSkinData(data);
-    geometry = UpdateFrameGeometry(skin, w, h);
-    objects = CreateFrameObjects(ObjectRecordsFromSkinData(data));
-    BorderIconOptions bi;
-    bi.icons = icons;
-    ApplyBorderIcons(objects, bi);
-    LayoutCaptionButtons(objects, skin, geometry, {});
-  }
-};
-
-}  // namespace
+PreviewLayout::PreviewLayout(const TvxSkinData& data, int w, int h, TvxBorderIcons icons) {
+  skin = FrameSkinFromSkinData(data);
+  geometry = UpdateFrameGeometry(skin, w, h);
+  objects = CreateFrameObjects(ObjectRecordsFromSkinData(data));
+  BorderIconOptions bi;
+  bi.icons = icons;
+  ApplyBorderIcons(objects, bi);
+  LayoutCaptionButtons(objects, skin, geometry, {});
+}
 
 TvxPixmap RenderFramePreview(const TvxSkinData& data, int w, int h, TvxBorderIcons icons, bool inactive) {
   PreviewLayout p(data, w, h, icons);

@@ -52,7 +52,8 @@ ObjectImage FrameObjectImage(const FrameObject& o, const ObjectLook& look);
 bool DrawFrameObjectImage(const FrameObject& o, const TvxPixmap& mainPicture, TvxPixmap& canvas, int dx, int dy,
                           const ObjectLook& look);
 
-// Draws a caption's text onto `strip`: `rect` is the caption object's
+// Draws what the platform or the program draws for an object onto `strip`:
+// a caption's text, a user object's picture. `rect` is the object's
 // rectangle on that strip.
 using CaptionTextPainter =
     std::function<void(TvxPixmap& strip, const FrameObject& caption, const Rect& rect, bool active)>;
@@ -136,7 +137,14 @@ ClientTile ClientBackgroundTile(const TvxSkinData& data);
 void PaintClientBackground(const ClientTile& tile, TvxPixmap& canvas, int windowWidth, int windowHeight, Pixel face);
 
 // A normal, skinnable window of width x height with the given caption
-// buttons, as the program lays it out in skin mode.
+// buttons, as the program lays it out in skin mode: what the previews show.
+struct PreviewLayout {
+  PreviewLayout(const TvxSkinData& data, int width, int height, TvxBorderIcons icons);
+  FrameSkin skin;
+  FrameOptions options;
+  FrameGeometry geometry;
+  FrameObjectList objects;
+};
 
 // The frame as the program paints it, caption text left out; the client
 // area shows the form's background.

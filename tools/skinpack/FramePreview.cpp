@@ -3,6 +3,7 @@
 #include <sstream>
 
 #include "FrameMask.h"
+#include "FramePaint.h"
 #include "FrameRecords.h"
 #include "FrameSizeLimits.h"
 
@@ -17,22 +18,7 @@ std::string Str(const Rect& r) {
 // A monitor large enough that the tool's answers never depend on the screen.
 const MonitorRects kBigMonitor{{0, 0, 32767, 32767}, {0, 0, 32767, 32767}};
 
-struct Preview {
-  FrameSkin skin;
-  FrameOptions options;
-  FrameGeometry geometry;
-  FrameObjectList objects;
-
-  Preview(const TvxSkinData& data, int w, int h, TvxBorderIcons icons) {
-    skin = FrameSkinFromSkinData(data);
-    geometry = UpdateFrameGeometry(skin, w, h);
-    objects = CreateFrameObjects(ObjectRecordsFromSkinData(data));
-    BorderIconOptions bi;
-    bi.icons = icons;
-    ApplyBorderIcons(objects, bi);
-    LayoutCaptionButtons(objects, skin, geometry, {});
-  }
-};
+using Preview = PreviewLayout;
 
 }  // namespace
 

@@ -5,6 +5,7 @@
 // nothing is left behind over many resizes and skin switches.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -517,6 +518,31 @@ TEST_F(ChassisTest, PressingAButtonAndReleasingItElsewhereRunsNothing) {
   const RECT back = WindowRect();
   EXPECT_EQ(back.left, w.left);
   EXPECT_EQ(back.bottom - back.top, 708);
+}
+
+TEST_F(ChassisTest, ObjectEventsNameTheirObject) {
+  std::vector<std::string> seen;
+  chassis->OnMouseEnterEvent = [&](const std::string& n) { seen.push_back("enter " + n); };
+  chassis->OnMouseLeaveEvent = [&](const std::string& n) { seen.push_back("leave " + n); };
+  chassis->OnMouseUpEvent = [&](const std::string& n) { seen.push_back("up " + n); };
+  int closes = 0;
+  form->OnClose = [&](tk::TObject*, tk::TCloseAction& action) {
+    ++closes;
+    action = tk::caNone;
+  };
+  const RECT w = WindowRect();
+  SetCursorPos(w.left + 869, w.top + 10);
+  EXPECT_EQ(HitTest(869, 10), HTOBJECT);
+  SendMessageW(Handle(), WM_NCLBUTTONDOWN, HTOBJECT, MAKELPARAM(w.left + 869, w.top + 10));
+  SendMessageW(Handle(), WM_LBUTTONUP, 0, 0);
+  EXPECT_EQ(closes, 1);
+  SetCursorPos(w.left + 400, w.top + 300);
+  EXPECT_TRUE(PumpUntil([&] { return std::find(seen.begin(), seen.end(), "leave closebutton") != seen.end(); }));
+  // Close shows the released button first, then clears the hot object.
+  ASSERT_GE(seen.size(), 3u);
+  EXPECT_EQ(seen[0], "enter closebutton");
+  EXPECT_EQ(seen[1], "up closebutton");
+  EXPECT_EQ(seen[2], "leave closebutton");
 }
 
 TEST_F(ChassisTest, ALiveResizeCutsTheRegionBeforeTheWindowHasTheNewSize) {

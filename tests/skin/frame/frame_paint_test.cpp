@@ -26,19 +26,8 @@ const TvxSkinData& ProgramSkin() {
 }
 
 // The program's layout for a window of w x h with its two caption buttons.
-struct Layout {
-  FrameSkin skin;
-  FrameGeometry geometry;
-  FrameObjectList objects;
-  Layout(int w, int h) {
-    skin = FrameSkinFromSkinData(ProgramSkin());
-    geometry = UpdateFrameGeometry(skin, w, h);
-    objects = CreateFrameObjects(ObjectRecordsFromSkinData(ProgramSkin()));
-    BorderIconOptions bi;
-    bi.icons = kProgramBorderIcons;
-    ApplyBorderIcons(objects, bi);
-    LayoutCaptionButtons(objects, skin, geometry, {});
-  }
+struct Layout : PreviewLayout {
+  Layout(int w, int h) : PreviewLayout(ProgramSkin(), w, h, kProgramBorderIcons) {}
   FrameObject& Named(const std::string& name) {
     for (FrameObject& o : objects)
       if (o.IDName == name) return o;
