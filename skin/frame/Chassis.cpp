@@ -3,6 +3,7 @@
 #include <windowsx.h>
 
 #include <algorithm>
+#include <cmath>
 
 #include "FrameMask.h"
 #include "FrameRecords.h"
@@ -20,8 +21,10 @@ using frame::FrameEvent;
 using frame::Rect;
 using K = frame::FrameEvent::Kind;
 
-// The size of a hover poll tick.
+// The size of a hover poll tick, and of a morph step (a fifth of the way).
 constexpr unsigned kHoverPollMs = 50;
+constexpr unsigned kMorphStepMs = 25;
+constexpr double kMorphStep = 0.2;
 
 Pixel SysPixel(int index) { return PixelFromColor(GetSysColor(index)); }
 
@@ -95,6 +98,10 @@ TvxChassis::TvxChassis(tk::TComponent* owner)
   hoverTimer_->SetEnabled(false);
   hoverTimer_->SetInterval(kHoverPollMs);
   hoverTimer_->SetOnTimer([this](tk::TObject*) { HoverPoll(); });
+  morphTimer_ = new tk::TTimer(this);
+  morphTimer_->SetEnabled(false);
+  morphTimer_->SetInterval(kMorphStepMs);
+  morphTimer_->SetOnTimer([this](tk::TObject*) { MorphStep(); });
   // The system draws no buttons of its own; the frame's objects are the buttons.
   form_->SetBorderIcons(0);
   form_->SetAutoScroll(false);
@@ -449,6 +456,7 @@ void TvxChassis::Hook(tk::TMessage& m, const tk::TWndMethod& next) {
       return;
     case WM_DESTROY:
       hoverTimer_->SetEnabled(false);
+      morphTimer_->SetEnabled(false);
       break;
     case WM_NCMOUSEMOVE:
     case WM_NCLBUTTONDOWN:
@@ -592,6 +600,7 @@ void TvxChassis::SkinMessage(tk::TMessage& m, const tk::TWndMethod& next) {
     skinChanging_ = true;
     skinPresent_ = false;
     hoverTimer_->SetEnabled(false);
+    morphTimer_->SetEnabled(false);
     mouse_.SetObjects({});
     stripCache_.Clear();
     if (OnBeforeChangeSkinData) OnBeforeChangeSkinData(this);
@@ -906,6 +915,27 @@ void TvxChassis::HoverPoll() {
   RunEvents(mouse_.HoverPollTick(WindowFromPoint(p) == h, wp.x, wp.y, geometry_.client));
 }
 
+bool TvxChassis::Morphs(const frame::FrameObject& o) const {
+  frame::ObjectLook look;
+  look.effects = skinPresent_ && Data() && Data()->EnableSkinEffects;
+  return frame::MorphApplies(o, look);
+}
+
+void TvxChassis::MorphStep() {
+  bool stepped = false;
+  for (frame::FrameObject& o : mouse_.Objects()) {
+    if (!Morphs(o)) continue;
+    const double target = o.Active ? 1.0 : 0.0;
+    if (o.morph == target) continue;
+    o.morph = o.morph < target ? std::min(target, o.morph + kMorphStep) : std::max(target, o.morph - kMorphStep);
+    // Exact ends, so that a finished morph shows the plain image.
+    if (std::abs(o.morph - target) < 1e-9) o.morph = target;
+    stepped = true;
+  }
+  if (stepped) RepaintFrame();
+  else morphTimer_->SetEnabled(false);
+}
+
 void TvxChassis::RunEvents(const frame::FrameEvents& events) {
   bool repaint = false;
   // A handler may change the skin (a new object list) or free the form: the
@@ -921,12 +951,21 @@ void TvxChassis::RunEvents(const frame::FrameEvents& events) {
     if (!form_ || !form_->HandleAllocated()) return;
     HWND h = form_->Handle();
     switch (e.kind) {
+      case K::Redraw: {
+        frame::FrameObjectList& list = mouse_.Objects();
+        if (e.object >= 0 && e.object < static_cast<int>(list.size()) && Morphs(list[e.object])) {
+          // A pressed button jumps to its active look; the rest fade.
+          if (list[e.object].Down) list[e.object].morph = 1;
+          morphTimer_->SetEnabled(true);
+        }
+        repaint = true;
+        break;
+      }
       case K::MouseEnter: named(e, OnMouseEnterEvent); break;
       case K::MouseLeave: named(e, OnMouseLeaveEvent); break;
       case K::MouseDown: named(e, OnMouseDownEvent); break;
       case K::MouseUp: named(e, OnMouseUpEvent); break;
       case K::MouseMove: named(e, OnMouseMoveEvent); break;
-      case K::Redraw: repaint = true; break;
       case K::SetCapture: SetCapture(h); break;
       case K::ReleaseCapture:
         if (GetCapture() == h) ReleaseCapture();

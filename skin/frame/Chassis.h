@@ -182,6 +182,8 @@ class TvxChassis : public tk::TComponent {
   frame::CommandsInEffect InEffect() const;
   void RunEvents(const frame::FrameEvents& events);
   void HoverPoll();
+  void MorphStep();
+  bool Morphs(const frame::FrameObject& o) const;
   void ApplyIcons();
   void LayoutObjects();
   void ComposeDefault(BorderStrips& strips, frame::Rect& client);
@@ -231,6 +233,7 @@ class TvxChassis : public tk::TComponent {
   bool logoTransparent_ = false;
   uint64_t clientTileGeneration_ = ~uint64_t{0};
   tk::TTimer* hoverTimer_ = nullptr;
+  tk::TTimer* morphTimer_ = nullptr;
 };
 
 // The chassis attached to a form, or null.

@@ -81,6 +81,8 @@ FrameObject FromRecord(const FrameObjectRecord& r, ObjectKind kind) {
   o.command = o.HasCommand() ? r.command : TvxStdCommand::cmdefault;
   o.inPicture = r.skinrectinapicture;
   o.buttonStyle = r.buttonstyle;
+  o.morphing = r.morphing;
+  o.morphKind = r.morphkind;
   o.skinRect = r.skinrect;
   o.activeRect = r.activeskinrect;
   o.inactiveRect = r.inactiveskinrect;

@@ -11,6 +11,7 @@
 
 #include "FrameGeometry.h"
 #include "vxPixmap.h"
+#include "vxSkinTypes.h"
 
 namespace vx::frame {
 
@@ -40,6 +41,8 @@ struct FrameObjectRecord {
   Rect activeskinrect;
   Rect inactiveskinrect;
   bool buttonstyle = false;  // animates
+  bool morphing = false;     // fades between its looks (with skin effects on)
+  TvxMorphKind morphkind = TvxMorphKind::mkDefault;
   // Buttons: the pressed and disabled images; the restore set of a std button
   // or animate whose command is in effect.
   Rect downrect, disabledrect;
@@ -70,7 +73,9 @@ struct FrameObject {
   bool Active = false;
   bool MouseIn = false;
   bool Down = false;
-  double morph = 0;
+  bool morphing = false;
+  TvxMorphKind morphKind = TvxMorphKind::mkDefault;
+  double morph = 0;  // 0: the normal look, 1: the active look
   std::string hint;         // shown now
   std::string normalHint;   // std buttons
   std::string restoreHint;

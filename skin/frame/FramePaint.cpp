@@ -6,6 +6,7 @@
 #include "FrameRecords.h"
 #include "vxCopy.h"
 #include "vxEffects.h"
+#include "vxMorph.h"
 #include "vxSkinDataObjects.h"
 #include "vxSkinDataWindows.h"
 #include "vxThreePart.h"
@@ -108,8 +109,38 @@ ObjectImage FrameObjectImage(const FrameObject& o, const ObjectLook& look) {
   return {};
 }
 
+bool MorphApplies(const FrameObject& o, const ObjectLook& look) {
+  return look.effects && o.morphing && o.kind != ObjectKind::UserObject && o.kind != ObjectKind::Caption;
+}
+
+namespace {
+
+// A morphing object's look follows its morph factor: the normal image at 0,
+// the active one at 1, their blend between. False when the object shows an
+// image of another state now (inactive, pressed, disabled) or does not morph.
+bool DrawMorph(const FrameObject& o, const TvxPixmap& mainPicture, TvxPixmap& canvas, const Rect& to,
+               const ObjectLook& look) {
+  if (!MorphApplies(o, look) || o.activeRect.IsEmpty() || look.commandInEffect) return false;
+  if (o.Enabled && !look.frameActive && !o.inactiveRect.IsEmpty()) return false;  // the inactive image
+  if (o.Down && o.MouseIn && !o.downRect.IsEmpty()) return false;
+  if (!o.Enabled && !o.disabledRect.IsEmpty()) return false;
+  const TvxPixmap* normalPicture = o.inPicture ? o.picture.get() : &mainPicture;
+  if (!normalPicture || !o.picture) return false;
+  TvxPixmap from(o.skinRect.Width(), o.skinRect.Height()), target(o.activeRect.Width(), o.activeRect.Height());
+  if (from.Empty() || target.Empty()) return false;
+  CopyRect(*normalPicture, R(o.skinRect), from, {0, 0, from.Width(), from.Height()});
+  CopyRect(*o.picture, R(o.activeRect), target, {0, 0, target.Width(), target.Height()});
+  if (o.morph >= 1) from = target;
+  else if (o.morph > 0) MorphBlend(from, target, o.morph, o.morphKind);
+  CopyRect(from, {0, 0, from.Width(), from.Height()}, canvas, R(to));
+  return true;
+}
+
+}  // namespace
+
 bool DrawFrameObjectImage(const FrameObject& o, const TvxPixmap& mainPicture, TvxPixmap& canvas, int dx, int dy,
                           const ObjectLook& look) {
+  if (DrawMorph(o, mainPicture, canvas, o.rect.Offset(dx, dy), look)) return true;
   const ObjectImage image = FrameObjectImage(o, look);
   if (image.source.IsEmpty()) return false;
   const TvxPixmap* picture = image.fromMain ? &mainPicture : o.picture.get();
@@ -194,6 +225,7 @@ const BorderStrips& ComposeSkinFrame(const TvxSkinData& data, const FrameSkin& s
   ObjectLook look;
   look.frameActive = frameActive;
   look.form = &skin.info;
+  look.effects = data.EnableSkinEffects;
   for (const FrameObject& o : objects) {
     if (!o.Visible) continue;
     // Objects below the client's top belong to the bottom strip.

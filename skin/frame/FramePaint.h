@@ -36,7 +36,13 @@ struct ObjectLook {
   bool commandInEffect = false;
   // The frame's FORMINFO, for a caption widened with the window.
   const FormInfo* form = nullptr;
+  // Skin effects are on: objects that morph show the blend of their normal
+  // and active images while a morph is under way.
+  bool effects = false;
 };
+
+// Whether the object fades between its looks now.
+bool MorphApplies(const FrameObject& o, const ObjectLook& look);
 
 // The image an object shows now, as a rectangle of its picture (`fromMain`:
 // of the main picture rather than the object's own); empty when it shows

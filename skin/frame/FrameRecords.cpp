@@ -73,6 +73,8 @@ std::vector<FrameObjectRecord> ObjectRecordsFromSkinData(const TvxSkinData& data
     r.skinrect = R(o->skinrect);
     r.activeskinrect = R(o->activeskinrect);
     r.inactiveskinrect = R(o->inactiveskinrect);
+    r.morphing = o->morphing;
+    r.morphkind = o->morphkind;
     if (const TvxPixmap* mask = data.Picture(o->activemaskpictureindex))
       r.activeMask = std::shared_ptr<const TvxPixmap>(mask, [](const TvxPixmap*) {});
     if (const TvxPixmap* picture = data.Picture(o->activepictureindex))

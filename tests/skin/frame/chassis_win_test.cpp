@@ -545,6 +545,31 @@ TEST_F(ChassisTest, ObjectEventsNameTheirObject) {
   EXPECT_EQ(seen[2], "leave closebutton");
 }
 
+TEST_F(ChassisTest, WithSkinEffectsAButtonFadesInAndOut) {
+  skin->EnableSkinEffects = true;
+  auto closeMorph = [&] {
+    for (const auto& o : chassis->Objects())
+      if (o.IDName == "closebutton") return o.morph;
+    return -1.0;
+  };
+  const RECT w = WindowRect();
+  SetCursorPos(w.left + 869, w.top + 10);
+  EXPECT_EQ(HitTest(869, 10), HTOBJECT);
+  std::vector<double> steps;
+  EXPECT_TRUE(PumpUntil([&] {
+    const double m = closeMorph();
+    if (steps.empty() || steps.back() != m) steps.push_back(m);
+    return m == 1.0;
+  }));
+  EXPECT_GE(steps.size(), 3u) << "faded in steps";
+  const vx::TvxPixmap& buttons = *skin->Picture(0);
+  const vx::TvxPixmap lit = PrintFrame(Handle(), 883, 708);
+  for (int y = 0; y < 15; ++y)
+    for (int x = 0; x < 17; ++x) ASSERT_EQ(lit.At(861 + x, 3 + y) & 0xFFFFFF, buttons.At(x, 15 + y) & 0xFFFFFF);
+  SetCursorPos(w.left + 400, w.top + 300);
+  EXPECT_TRUE(PumpUntil([&] { return closeMorph() == 0.0; }));
+}
+
 TEST_F(ChassisTest, ALiveResizeCutsTheRegionBeforeTheWindowHasTheNewSize) {
   SendMessageW(Handle(), WM_ENTERSIZEMOVE, 0, 0);
   RECT proposed = WindowRect();

@@ -7,6 +7,8 @@
 #include "FramePaint.h"
 #include "FrameRecords.h"
 #include "../../../resources/ProgramSkin.h"
+#include "vxCopy.h"
+#include "vxMorph.h"
 #include "vxRegionData.h"
 #include "vxSkinData.h"
 #include "vxStoredSkin.h"
@@ -21,6 +23,7 @@ const TvxSkinData& ProgramSkin() {
     TvxCompressedStoredSkin stored;
     stored.SetCompressedData(Bytes(bytes.begin(), bytes.end()));
     data.LoadCompressedStoredSkin(stored);
+    data.EnableSkinEffects = false;  // as the program sets it
   }
   return data;
 }
@@ -94,6 +97,35 @@ TEST(FrameObjectImage, AnObjectOnTheFramePictureIsNotDrawnAgainOnAFrameRepaint) 
   caption.skinRect = {5, 4, 280, 20};
   caption.Active = true;
   EXPECT_TRUE(FrameObjectImage(caption, look).source.IsEmpty());
+}
+
+TEST(FrameObjectImage, WithSkinEffectsAMorphingButtonShowsItsMorph) {
+  Layout l(883, 708);
+  FrameObject close = l.Named("closebutton");
+  ASSERT_TRUE(close.morphing);
+  const TvxPixmap& buttons = *ProgramSkin().Picture(0);
+  TvxPixmap canvas(883, 30);
+  ObjectLook look;
+  look.effects = true;
+  close.Active = true;  // entered, the fade not begun: still the normal look
+  ASSERT_TRUE(DrawFrameObjectImage(close, ProgramSkin().MainPicture, canvas, 0, 0, look));
+  EXPECT_TRUE(Shows(canvas, 861, 3, buttons, {0, 0, 17, 15}));
+  close.morph = 0.6;
+  DrawFrameObjectImage(close, ProgramSkin().MainPicture, canvas, 0, 0, look);
+  TvxPixmap want(17, 15), active(17, 15);
+  CopyRect(buttons, {0, 0, 17, 15}, want, {0, 0, 17, 15});
+  CopyRect(buttons, {0, 15, 17, 30}, active, {0, 0, 17, 15});
+  MorphBlend(want, active, 0.6, close.morphKind);
+  EXPECT_TRUE(Shows(canvas, 861, 3, want, {0, 0, 17, 15}));
+  EXPECT_FALSE(Shows(canvas, 861, 3, buttons, {0, 0, 17, 15}));
+  close.morph = 1;
+  DrawFrameObjectImage(close, ProgramSkin().MainPicture, canvas, 0, 0, look);
+  EXPECT_TRUE(Shows(canvas, 861, 3, buttons, {0, 15, 17, 30}));
+  // Without skin effects the active look comes at once.
+  close.morph = 0;
+  look.effects = false;
+  DrawFrameObjectImage(close, ProgramSkin().MainPicture, canvas, 0, 0, look);
+  EXPECT_TRUE(Shows(canvas, 861, 3, buttons, {0, 15, 17, 30}));
 }
 
 TEST(SkinFrame, TheProgramsFrameHasItsStripsAndButtonsAtTheDesignSize) {
