@@ -498,9 +498,6 @@ void TvxChassis::Hook(tk::TMessage& m, const tk::TWndMethod& next) {
 void TvxChassis::CalcSize(tk::TMessage& m) {
   RECT* r = m.WParam ? &reinterpret_cast<NCCALCSIZE_PARAMS*>(m.LParam)->rgrc[0] : reinterpret_cast<RECT*>(m.LParam);
   if (!r) return;
-  if (skinPresent_) {
-    geometry_ = frame::UpdateFrameGeometry(skin_, r->right - r->left, r->bottom - r->top);
-  }
   const Rect c = frame::CalcClientRect({r->left, r->top, r->right, r->bottom}, skin_, Options());
   *r = {c.Left, c.Top, c.Right, c.Bottom};
   m.Result = 0;
@@ -631,9 +628,15 @@ void TvxChassis::PaintFrame(HDC target) {
   HWND h = form_->Handle();
   RECT wr{};
   GetWindowRect(h, &wr);
-  const int w = wr.right - wr.left, hgt = wr.bottom - wr.top;
-  width_ = w;
-  height_ = hgt;
+  int w = wr.right - wr.left, hgt = wr.bottom - wr.top;
+  if (sizeMoveLoop_ && fullDrag_ && resizedInLoop_) {
+    // A live resize lays the frame out for the proposed size before the
+    // window has it.
+    WindowSize(w, hgt);
+  } else {
+    width_ = w;
+    height_ = hgt;
+  }
   BorderStrips defaultStrips;
   const BorderStrips* strips = &defaultStrips;
   Rect client;

@@ -570,23 +570,50 @@ TEST_F(ChassisTest, WithSkinEffectsAButtonFadesInAndOut) {
   EXPECT_TRUE(PumpUntil([&] { return closeMorph() == 0.0; }));
 }
 
+// Full-window drag is set explicitly: the region follows WM_SIZING with it,
+// and waits for the window's own new size without it.
+class DragSetting {
+ public:
+  explicit DragSetting(BOOL full) {
+    SystemParametersInfoW(SPI_GETDRAGFULLWINDOWS, 0, &saved_, 0);
+    SystemParametersInfoW(SPI_SETDRAGFULLWINDOWS, full, nullptr, 0);
+  }
+  ~DragSetting() { SystemParametersInfoW(SPI_SETDRAGFULLWINDOWS, saved_, nullptr, 0); }
+
+ private:
+  BOOL saved_ = TRUE;
+};
+
 TEST_F(ChassisTest, ALiveResizeCutsTheRegionBeforeTheWindowHasTheNewSize) {
+  const auto before = RegionRects(Handle());
+  {
+    DragSetting outline(FALSE);
+    SendMessageW(Handle(), WM_ENTERSIZEMOVE, 0, 0);
+    RECT proposed = WindowRect();
+    proposed.right += 60;
+    SendMessageW(Handle(), WM_SIZING, WMSZ_RIGHT, reinterpret_cast<LPARAM>(&proposed));
+    EXPECT_EQ(RegionRects(Handle()), before) << "an outline drag leaves the window as it is";
+    SendMessageW(Handle(), WM_EXITSIZEMOVE, 0, 0);
+  }
+  DragSetting full(TRUE);
   SendMessageW(Handle(), WM_ENTERSIZEMOVE, 0, 0);
   RECT proposed = WindowRect();
   proposed.right += 60;
   proposed.bottom -= 40;
   SendMessageW(Handle(), WM_SIZING, WMSZ_BOTTOMRIGHT, reinterpret_cast<LPARAM>(&proposed));
-  BOOL full = FALSE;
-  SystemParametersInfoW(SPI_GETDRAGFULLWINDOWS, 0, &full, 0);
-  if (full) EXPECT_EQ(RegionRects(Handle()), vx::frame::FrameRegionPreview(*skin, 943, 668, kIcons));
+  EXPECT_EQ(RegionRects(Handle()), vx::frame::FrameRegionPreview(*skin, 943, 668, kIcons));
   SendMessageW(Handle(), WM_EXITSIZEMOVE, 0, 0);
   // Too small a proposal is laid out at the minimum.
   SendMessageW(Handle(), WM_ENTERSIZEMOVE, 0, 0);
   RECT tiny = WindowRect();
   tiny.right = tiny.left + 50;
   SendMessageW(Handle(), WM_SIZING, WMSZ_RIGHT, reinterpret_cast<LPARAM>(&tiny));
-  if (full) EXPECT_EQ(chassis->Geometry().width, 200);
+  EXPECT_EQ(chassis->Geometry().width, 200);
   SendMessageW(Handle(), WM_EXITSIZEMOVE, 0, 0);
+  // The loop over: the frame takes the window's real size again.
+  PumpUntilIdle();
+  const RECT w = WindowRect();
+  EXPECT_EQ(RegionRects(Handle()), vx::frame::FrameRegionPreview(*skin, w.right - w.left, w.bottom - w.top, kIcons));
 }
 
 TEST(ChassisOwner, AnOwnerThatIsNotAFormIsRefused) {
