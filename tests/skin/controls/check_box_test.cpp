@@ -6,7 +6,7 @@
 
 #include <vector>
 
-#include "ProgramSkin.h"
+#include "../ProgramSkinOnForm.h"
 #include "tkStdCtrls.h"
 #include "vxSkinCtrls.h"
 #include "win_support.h"
@@ -15,12 +15,7 @@ using tktest::ToolkitTest;
 
 namespace {
 
-vx::TvxPixmap Capture(tk::TWinControl* c) {
-  tk::TBitmap bitmap(c->Width(), c->Height());
-  SendMessageW(c->Handle(), WM_PAINT, reinterpret_cast<WPARAM>(bitmap.Canvas().Handle()), 0);
-  GdiFlush();
-  return bitmap.Pixmap();
-}
+vx::TvxPixmap Capture(tk::TWinControl* c) { return vx::testing::CapturePaint(c); }
 
 uint32_t Rgb(vx::Pixel p) { return p & 0xFFFFFF; }
 
@@ -33,11 +28,9 @@ class CheckBoxTest : public ToolkitTest {
     form->SetColor(kBackground);
   }
   void LoadSkin() {
-    stored = new vx::TvxCompressedStoredSkinComponent(form);
-    auto packed = kinopod::ProgramSkinCompressedData();
-    stored->SetCompressedData(vx::Bytes(packed.begin(), packed.end()));
-    skin = new vx::TvxSkinDataComponent(form);
-    skin->SetCompressedStoredSkin(stored);
+    const auto program = vx::testing::AddProgramSkin(form);
+    stored = program.stored;
+    skin = program.skin;
     ASSERT_FALSE(skin->Empty());
   }
   vx::TvxSkinCheckRadioBox* NewBox(tk::TWinControl* parent, int top, const wchar_t* caption = L"site") {

@@ -4,7 +4,7 @@
 // timers, a click that frees its own button, and no handles left behind.
 #include <gtest/gtest.h>
 
-#include "ProgramSkin.h"
+#include "../ProgramSkinOnForm.h"
 #include "resource_counts.h"
 #include "tkImgList.h"
 #include "tkStdCtrls.h"
@@ -15,12 +15,7 @@ using tktest::ToolkitTest;
 
 namespace {
 
-vx::TvxPixmap Capture(tk::TWinControl* c) {
-  tk::TBitmap bitmap(c->Width(), c->Height());
-  SendMessageW(c->Handle(), WM_PAINT, reinterpret_cast<WPARAM>(bitmap.Canvas().Handle()), 0);
-  GdiFlush();
-  return bitmap.Pixmap();
-}
+vx::TvxPixmap Capture(tk::TWinControl* c) { return vx::testing::CapturePaint(c); }
 
 // A window-less control's part of its parent, painted now.
 vx::TvxPixmap CaptureGraphic(tk::TControl* c) {
@@ -46,11 +41,9 @@ class SkinButtonTest : public ToolkitTest {
     ToolkitTest::SetUp();
     app->CreateForm(form);
     form->SetBounds(20, 20, 500, 400);
-    stored = new vx::TvxCompressedStoredSkinComponent(form);
-    auto packed = kinopod::ProgramSkinCompressedData();
-    stored->SetCompressedData(vx::Bytes(packed.begin(), packed.end()));
-    skin = new vx::TvxSkinDataComponent(form);
-    skin->SetCompressedStoredSkin(stored);
+    const auto program = vx::testing::AddProgramSkin(form);
+    stored = program.stored;
+    skin = program.skin;
     skin->EnableSkinEffects = false;  // as the program has it
     ASSERT_FALSE(skin->Empty());
   }

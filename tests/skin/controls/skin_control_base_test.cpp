@@ -9,7 +9,7 @@
 #include <iterator>
 #include <string>
 
-#include "ProgramSkin.h"
+#include "../ProgramSkinOnForm.h"
 #include "resource_counts.h"
 #include "tkForms.h"
 #include "vxBmpCodec.h"
@@ -36,13 +36,7 @@ class RecordControl : public vx::TvxSkinCustomControl {
   }
 };
 
-// The control's client area as it paints it, read back through a DIB.
-vx::TvxPixmap Capture(tk::TWinControl* c) {
-  tk::TBitmap bitmap(c->Width(), c->Height());
-  SendMessageW(c->Handle(), WM_PAINT, reinterpret_cast<WPARAM>(bitmap.Canvas().Handle()), 0);
-  GdiFlush();
-  return bitmap.Pixmap();
-}
+vx::TvxPixmap Capture(tk::TWinControl* c) { return vx::testing::CapturePaint(c); }
 
 vx::Pixel Opaque(vx::Pixel p) { return p & 0xFFFFFF; }
 
@@ -63,11 +57,9 @@ class SkinControlBaseTest : public ToolkitTest {
     ToolkitTest::SetUp();
     app->CreateForm(form);
     form->SetBounds(20, 20, 500, 400);
-    stored = new vx::TvxCompressedStoredSkinComponent(form);
-    auto packed = kinopod::ProgramSkinCompressedData();
-    stored->SetCompressedData(vx::Bytes(packed.begin(), packed.end()));
-    skin = new vx::TvxSkinDataComponent(form);
-    skin->SetCompressedStoredSkin(stored);
+    const auto program = vx::testing::AddProgramSkin(form);
+    stored = program.stored;
+    skin = program.skin;
     ASSERT_FALSE(skin->Empty());
   }
   // A failed load leaves the skin empty and tells every form so.

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "ProgramSkin.h"
+#include "../ProgramSkinOnForm.h"
 #include "tkStdCtrls.h"
 #include "vxSkinTabs.h"
 #include "win_support.h"
@@ -43,11 +43,9 @@ class PoisonedSheet : public TvxSkinTabSheet {
 class SkinPageControlTest : public ToolkitTest {
  public:
   void LoadSkin() {
-    stored = new vx::TvxCompressedStoredSkinComponent(form);
-    auto packed = kinopod::ProgramSkinCompressedData();
-    stored->SetCompressedData(vx::Bytes(packed.begin(), packed.end()));
-    skin = new vx::TvxSkinDataComponent(form);
-    skin->SetCompressedStoredSkin(stored);
+    const auto program = vx::testing::AddProgramSkin(form);
+    stored = program.stored;
+    skin = program.skin;
     ASSERT_FALSE(skin->Empty());
     pc->SetSkinData(skin);
   }

@@ -3,7 +3,7 @@
 // the auto-repeat on the window's timer, and a handler that frees them.
 #include <gtest/gtest.h>
 
-#include "ProgramSkin.h"
+#include "../ProgramSkinOnForm.h"
 #include "vxSkinBoxCtrls.h"
 #include "win_support.h"
 
@@ -11,12 +11,7 @@ using tktest::ToolkitTest;
 
 namespace {
 
-vx::TvxPixmap Capture(tk::TWinControl* c) {
-  tk::TBitmap bitmap(c->Width(), c->Height());
-  SendMessageW(c->Handle(), WM_PAINT, reinterpret_cast<WPARAM>(bitmap.Canvas().Handle()), 0);
-  GdiFlush();
-  return bitmap.Pixmap();
-}
+vx::TvxPixmap Capture(tk::TWinControl* c) { return vx::testing::CapturePaint(c); }
 
 class SkinUpDownTest : public ToolkitTest {
  protected:
@@ -24,11 +19,9 @@ class SkinUpDownTest : public ToolkitTest {
     ToolkitTest::SetUp();
     app->CreateForm(form);
     form->SetBounds(40, 40, 300, 200);
-    stored = new vx::TvxCompressedStoredSkinComponent(form);
-    auto packed = kinopod::ProgramSkinCompressedData();
-    stored->SetCompressedData(vx::Bytes(packed.begin(), packed.end()));
-    skin = new vx::TvxSkinDataComponent(form);
-    skin->SetCompressedStoredSkin(stored);
+    const auto program = vx::testing::AddProgramSkin(form);
+    stored = program.stored;
+    skin = program.skin;
     ASSERT_FALSE(skin->Empty());
     arrows = new vx::TvxSkinUpDown(form);
     arrows->SetParent(form);

@@ -11,7 +11,7 @@
 
 #include "Chassis.h"
 #include "FramePaint.h"
-#include "../../../resources/ProgramSkin.h"
+#include "../ProgramSkinOnForm.h"
 #include "resource_counts.h"
 #include "tkForms.h"
 #include "win_support.h"
@@ -72,11 +72,9 @@ class ChassisTest : public ToolkitTest {
     SetCursorPos(1270, 1010);
     app->CreateForm(form);
     form->SetCaption(L"Chassis test");
-    stored = new vx::TvxCompressedStoredSkinComponent(form);
-    auto packed = kinopod::ProgramSkinCompressedData();
-    stored->SetCompressedData(vx::Bytes(packed.begin(), packed.end()));
-    skin = new vx::TvxSkinDataComponent(form);
-    skin->SetCompressedStoredSkin(stored);
+    const auto program = vx::testing::AddProgramSkin(form);
+    stored = program.stored;
+    skin = program.skin;
     ASSERT_FALSE(skin->Empty());
     chassis = new vx::TvxChassis(form);
     chassis->SetSkinData(skin);
