@@ -301,9 +301,9 @@ void TvxChassis::ApplySkinData() {
   // The non-client area changes with the skin: the system asks for it again.
   FrameChanged();
   KeepWithinLimits();
+  CaptionActivity();
   AfterResize();
   InvalidateRect(form_->Handle(), nullptr, TRUE);
-  CaptionActivity(true);
   if (!Loading() && OnChangeSkinData) OnChangeSkinData(this);
   if (!states_.RolledUp()) {
     if (clientWidth_ > 0) form_->SetClientWidth(clientWidth_);
@@ -381,14 +381,14 @@ void TvxChassis::Hook(tk::TMessage& m, const tk::TWndMethod& next) {
       return;
     case WM_NCACTIVATE:
       if (!skinnable) break;
-      Activation(m, next);
+      Activation(m);
       return;
     case WM_ACTIVATE:
       next(m);
       if (!skinnable) return;
-      RepaintFrame();
       mouse_.ResetObjects();
-      CaptionActivity(true);
+      CaptionActivity();
+      RepaintFrame();
       return;
     case WM_SETTEXT:
       if (!skinnable) break;
@@ -529,23 +529,21 @@ void TvxChassis::HitTest(tk::TMessage& m) {
   if (code == frame::HitCode::Object) RunEvents(mouse_.ObjectHit(p.x, p.y));
 }
 
-void TvxChassis::Activation(tk::TMessage& m, const tk::TWndMethod&) {
-  frameActive_ = m.WParam != 0;
-  if (!frameActive_) RunEvents(mouse_.Deactivated());
+void TvxChassis::Activation(tk::TMessage& m) {
+  if (m.WParam == 0) RunEvents(mouse_.Deactivated());
   // The platform's own handling would paint its caption over ours.
   m.Result = 1;
+  CaptionActivity();
   RepaintFrame();
-  CaptionActivity(true);
 }
 
-void TvxChassis::CaptionActivity(bool repaint) {
+// The caption takes the frame's activity (the caller repaints the frame once
+// for everything that changed), and the activation events fire.
+void TvxChassis::CaptionActivity() {
   const bool a = IsFrameActive();
   frame::FrameObjectList& objects = mouse_.Objects();
   const int caption = frame::FirstCaptionIndex(objects);
-  if (caption >= 0 && objects[caption].Active != a) {
-    objects[caption].Active = a;
-    if (repaint) RepaintFrame();
-  }
+  if (caption >= 0) objects[caption].Active = a;
   if (a) {
     if (OnActivate) OnActivate(this);
   } else if (OnDeActivate) {
@@ -1094,11 +1092,9 @@ void TvxChassis::RunStateActions(const frame::StateActions& actions) {
         break;
     }
   }
-  // The state shows in the buttons' looks and in the region.
-  if (form_ && form_->HandleAllocated()) {
-    SizeChanged();
-    RepaintFrame();
-  }
+  // The state shows in the buttons' looks and in the region (laid out and
+  // repainted once, also when the size stayed).
+  if (form_ && form_->HandleAllocated()) SizeChanged();
 }
 
 void TvxChassis::RunCommand(frame::TvxStdCommand command) {

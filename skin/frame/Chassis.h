@@ -162,8 +162,8 @@ class TvxChassis : public tk::TComponent {
   void WindowSize(int& w, int& h) const;
   void CalcSize(tk::TMessage& m);
   void HitTest(tk::TMessage& m);
-  void Activation(tk::TMessage& m, const tk::TWndMethod& next);
-  void CaptionActivity(bool repaint);
+  void Activation(tk::TMessage& m);
+  void CaptionActivity();
   void SizeChanged();
   void AfterResize();
   void UpdateWindowRegion();
@@ -208,7 +208,6 @@ class TvxChassis : public tk::TComponent {
   bool designedSizeApplied_ = false;
   bool skinPresent_ = false;
   bool skinChanging_ = false;
-  bool frameActive_ = false;
   int width_ = 0, height_ = 0;
   frame::FrameSkin skin_;
   frame::FrameGeometry geometry_;
