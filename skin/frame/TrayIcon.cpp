@@ -34,6 +34,17 @@ UINT TaskbarCreatedMessage() {
   return message;
 }
 
+// The program's own icon at the notification area's size (shared, never
+// freed), or the system's application icon when the program has none.
+HICON ApplicationIcon() {
+  static HICON icon = [] {
+    HANDLE own = LoadImageW(GetModuleHandleW(nullptr), L"MAINICON", IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
+                            GetSystemMetrics(SM_CYSMICON), LR_SHARED);
+    return own ? static_cast<HICON>(own) : LoadIconW(nullptr, IDI_APPLICATION);
+  }();
+  return icon;
+}
+
 }  // namespace
 
 TvxTrayShell& SystemTrayShell() {
@@ -90,7 +101,7 @@ NOTIFYICONDATAW TvxTrayIcon::Data(UINT flags) const {
   d.uID = kIconId;
   d.uFlags = flags;
   d.uCallbackMessage = kCallbackMessage;
-  d.hIcon = icon_ ? icon_ : LoadIconW(nullptr, IDI_APPLICATION);
+  d.hIcon = icon_ ? icon_ : ApplicationIcon();
   // The tip is cut to the shell's buffer, never past it.
   const size_t n = std::min(hint_.size(), std::size(d.szTip) - 1);
   std::copy_n(hint_.begin(), n, d.szTip);

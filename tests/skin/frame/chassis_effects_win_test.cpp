@@ -221,6 +221,23 @@ TEST_F(EffectsTest, HidingDuringTheFadeLeavesTheTargetAndNoTimer) {
   EXPECT_EQ(LayeredState(Handle()).alpha, 17);
 }
 
+TEST_F(EffectsTest, ASizeRepaintsAWindowThatIsSeenThrough) {
+  ShowForm();
+  RECT cr{};
+  GetClientRect(Handle(), &cr);
+  auto repaintAfterSize = [&] {
+    UpdateWindow(Handle());
+    SendMessageW(Handle(), WM_SIZE, SIZE_RESTORED, MAKELPARAM(cr.right, cr.bottom));
+    RECT u{};
+    return GetUpdateRect(Handle(), &u, FALSE) != FALSE;
+  };
+  EXPECT_FALSE(repaintAfterSize());
+  chassis->SetAlphaBlend(true);
+  EXPECT_TRUE(repaintAfterSize());
+  chassis->SetAlphaBlendValue(255);  // opaque: nothing shows through
+  EXPECT_FALSE(repaintAfterSize());
+}
+
 // ---- the inactive client effect ----
 
 class InactiveTest : public EffectsTest {
