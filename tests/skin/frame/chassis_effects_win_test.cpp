@@ -284,6 +284,11 @@ TEST_F(InactiveTest, TheBlurredSnapshotCoversTheClientWhileInactive) {
   SendMessageW(Handle(), WM_NCACTIVATE, TRUE, 0);
   EXPECT_EQ(chassis->ClientInActivePanel(), nullptr);
   EXPECT_TRUE(PumpUntil([&] { return Rgb(ClientPixels(Handle()).At(130, 100)) == 0xFF0000; }));
+  // The form may go while its panel shows.
+  SendMessageW(Handle(), WM_NCACTIVATE, FALSE, 0);
+  ASSERT_NE(chassis->ClientInActivePanel(), nullptr);
+  form->Free();
+  PumpUntilIdle();
 }
 
 TEST_F(InactiveTest, TheBackgroundDimsTheSnapshotAndActivationByAnotherWindowCounts) {
@@ -522,6 +527,55 @@ TEST_F(TrayTest, NoIconNoTrayAndLinksAreCutWhenEitherGoes) {
   lasting->Free();
   EXPECT_TRUE(IsWindowVisible(Handle()));
   EXPECT_FALSE(shell.shown);
+}
+
+// Records where it was asked to open instead of running the platform's
+// modal menu loop.
+class RecordingMenu : public tk::TPopupMenu {
+ public:
+  using tk::TPopupMenu::TPopupMenu;
+  void Popup(int x, int y) override { opened.push_back({x, y}); }
+  std::vector<std::pair<int, int>> opened;
+};
+
+TEST_F(TrayTest, TheIconsMouseMessagesAndAShellRestart) {
+  auto* menu = new RecordingMenu(form);
+  tray->SetPopupMenu(menu);
+  int clicks = 0, doubleClicks = 0;
+  tray->OnClick = [&](tk::TObject*) { ++clicks; };
+  tray->OnDblClick = [&](tk::TObject*) { ++doubleClicks; };
+  auto send = [&](UINT mouse, WPARAM id = 1) {
+    SendMessageW(tray->Handle(), vx::TvxTrayIcon::kCallbackMessage, id, mouse);
+  };
+  SetCursorPos(700, 650);
+  send(WM_RBUTTONUP);
+  ASSERT_EQ(menu->opened.size(), 1u);
+  EXPECT_EQ(menu->opened[0], std::make_pair(700, 650));
+  EXPECT_EQ(menu->PopupComponent, tray);
+  send(WM_RBUTTONDOWN);
+  send(WM_MOUSEMOVE);
+  send(WM_LBUTTONUP);
+  send(WM_LBUTTONDBLCLK);
+  send(WM_LBUTTONDBLCLK, 7);  // another icon's id: not ours
+  EXPECT_EQ(menu->opened.size(), 1u);
+  EXPECT_EQ(clicks, 1);
+  EXPECT_EQ(doubleClicks, 1);
+  SetCursorPos(1270, 1010);
+
+  // A restarted shell has lost the icon: a shown one is added again, a
+  // hidden one is not.
+  const UINT restarted = RegisterWindowMessageW(L"TaskbarCreated");
+  SendMessageW(tray->Handle(), restarted, 0, 0);
+  EXPECT_EQ(shell.adds, 0);
+  tray->ShowIcon();
+  SendMessageW(tray->Handle(), restarted, 0, 0);
+  EXPECT_EQ(shell.adds, 2);
+  EXPECT_TRUE(tray->IconVisible());
+
+  // The menu going away is noticed.
+  menu->Free();
+  EXPECT_EQ(tray->PopupMenu(), nullptr);
+  send(WM_RBUTTONUP);
 }
 
 TEST_F(TrayTest, TheTipIsCutToTheShellsBuffer) {
