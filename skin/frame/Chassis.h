@@ -262,6 +262,7 @@ class TvxChassis : public tk::TComponent {
  private:
   static constexpr UINT_PTR kFadeTimerId = 1;
   bool FadeWanted() const;
+  int FadeTarget() const;
   void EffectsShowWindow(bool shown);
   void EffectsTimer(WPARAM id);
   void EffectsSized();

@@ -67,12 +67,15 @@ bool TvxChassis::FadeWanted() const {
   return alphaBlendAnimation_ || (data && data->AnimationForAllWindows);
 }
 
+// A fade without a constant opacity of its own ends opaque.
+int TvxChassis::FadeTarget() const { return FadeWanted() && !alphaBlend_ ? 255 : alphaBlendValue_; }
+
 void TvxChassis::EffectsShowWindow(bool shown) {
   if (!shown) {
-    // A fade cut short by hiding ends at its target, so the next show never
-    // starts from a half-transparent window.
-    if (fade_.Running()) {
-      const int target = fade_.Target();
+    // A fade cut short by hiding (or not begun) ends at its target, so the
+    // window never stays transparent and no timer runs for a hidden window.
+    if (fadePending_) {
+      const int target = fade_.Running() ? fade_.Target() : FadeTarget();
       StopFade();
       if (target >= 255) SetLayered(false);
       else ApplyOpacity(target);
@@ -105,7 +108,7 @@ void TvxChassis::EffectsTimer(WPARAM id) {
   const uint32_t now = FadeClock ? FadeClock() : GetTickCount();
   if (!fade_.Running()) {
     const bool fade = FadeWanted();
-    const int target = fade && !alphaBlend_ ? 255 : alphaBlendValue_;
+    const int target = FadeTarget();
     if (!fade) {
       StopFade();
       if (target < 255) ApplyOpacity(target);

@@ -219,6 +219,18 @@ TEST_F(EffectsTest, HidingDuringTheFadeLeavesTheTargetAndNoTimer) {
   EXPECT_EQ(LayeredState(Handle()).alpha, 0);
   Tick();
   EXPECT_EQ(LayeredState(Handle()).alpha, 17);
+
+  // Hidden before its first tick, a constant opacity is left in place.
+  form->Hide();
+  chassis->SetAlphaBlend(true);
+  chassis->SetAlphaBlendValue(80);
+  form->Show();
+  EXPECT_EQ(LayeredState(Handle()).alpha, 0);
+  form->Hide();
+  EXPECT_EQ(LayeredState(Handle()).alpha, 80);
+  Tick();
+  EXPECT_EQ(LayeredState(Handle()).alpha, 80);
+  EXPECT_FALSE(chassis->Fading());
 }
 
 TEST_F(EffectsTest, ASizeRepaintsAWindowThatIsSeenThrough) {
