@@ -9,6 +9,7 @@
 #include <string>
 
 #include "UpDownRules.h"
+#include "tkImgList.h"
 #include "tkMenus.h"
 #include "tkStdCtrls.h"
 #include "vxEditSkin.h"
@@ -96,9 +97,22 @@ class TvxSkinCustomEdit : public TvxCustomEdit {
   void SetUseSkinFont(bool v);
   bool ButtonMode() const { return buttonMode_; }
   void SetButtonMode(bool v);
-  int LeftImageIndex = -1, LeftImageHotIndex = -1, LeftImageDownIndex = -1;
-  int RightImageIndex = -1, RightImageHotIndex = -1, RightImageDownIndex = -1;
-  tk::TNotifyEvent OnButtonClick;
+  // Pictures at the ends of the text area, with their hover and pressed
+  // variants; clicks on them raise OnLeftButtonClick / OnRightButtonClick.
+  tk::TCustomImageList* Images() const { return images_; }
+  void SetImages(tk::TCustomImageList* images);
+  int LeftImageIndex() const { return leftImage_; }
+  void SetLeftImageIndex(int index);
+  int RightImageIndex() const { return rightImage_; }
+  void SetRightImageIndex(int index);
+  int LeftImageHotIndex = -1, LeftImageDownIndex = -1;
+  int RightImageHotIndex = -1, RightImageDownIndex = -1;
+  tk::TNotifyEvent OnButtonClick, OnLeftButtonClick, OnRightButtonClick;
+  // The side images' places in client coordinates (empty without one).
+  PixRect LeftImageRect() const;
+  PixRect RightImageRect() const;
+  bool LeftImageHot() const { return leftHot_; }
+  bool RightImageHot() const { return rightHot_; }
 
   // The record's fields as last looked up; null without a record.
   const TvxEditSkin* Skin() const { return skin_ ? &*skin_ : nullptr; }
@@ -133,6 +147,10 @@ class TvxSkinCustomEdit : public TvxCustomEdit {
   void PaintFrame(HDC dc);
   void PaintClient(tk::TMessage& m);
   void SetMargins();
+  void DrawSideImages(tk::TBitmap& bitmap);
+  // Hit code 104 / 105 over a side image, 0 elsewhere; marks it hot.
+  int ImageHitTest(int clientX, int clientY);
+  void SetImageHot(bool left, bool right);
   void SetHover(bool hover);
   void SetButtonState(bool hot, bool pressed);
   int FontTextHeight();
@@ -148,6 +166,9 @@ class TvxSkinCustomEdit : public TvxCustomEdit {
   bool buttonMode_ = false;
   bool hover_ = false;
   bool buttonHot_ = false, buttonPressed_ = false;
+  tk::TCustomImageList* images_ = nullptr;
+  int leftImage_ = -1, rightImage_ = -1;
+  bool leftHot_ = false, rightHot_ = false, leftPressed_ = false, rightPressed_ = false;
 };
 
 class TvxSkinEdit : public TvxSkinCustomEdit {

@@ -83,6 +83,77 @@ void TvxSkinCustomEdit::SetButtonMode(bool v) {
 void TvxSkinCustomEdit::Notification(tk::TComponent* component, tk::TOperation operation) {
   TvxCustomEdit::Notification(component, operation);
   skinData_.Notification(component, operation);
+  if (operation == tk::TOperation::opRemove && component == images_) {
+    images_ = nullptr;
+    SetMargins();
+  }
+}
+
+// ---- side images ----
+
+void TvxSkinCustomEdit::SetImages(tk::TCustomImageList* images) {
+  if (images == images_) return;
+  if (images_) images_->RemoveFreeNotification(this);
+  images_ = images;
+  if (images) images->FreeNotification(this);
+  SetMargins();
+  Invalidate();
+}
+
+void TvxSkinCustomEdit::SetLeftImageIndex(int index) {
+  leftImage_ = index;
+  SetMargins();
+  Invalidate();
+}
+
+void TvxSkinCustomEdit::SetRightImageIndex(int index) {
+  rightImage_ = index;
+  SetMargins();
+  Invalidate();
+}
+
+PixRect TvxSkinCustomEdit::LeftImageRect() const {
+  if (!images_ || leftImage_ < 0) return {};
+  const PixRect t = TextArea();
+  return {0, 0, std::min(images_->Width(), t.Width()), t.Height()};
+}
+
+PixRect TvxSkinCustomEdit::RightImageRect() const {
+  if (!images_ || rightImage_ < 0) return {};
+  const PixRect t = TextArea();
+  return {std::max(0, t.Width() - images_->Width()), 0, t.Width(), t.Height()};
+}
+
+void TvxSkinCustomEdit::DrawSideImages(tk::TBitmap& bitmap) {
+  if (!images_) return;
+  auto pick = [](int plain, int hot, int down, bool isHot, bool isPressed, int count) {
+    if (isHot && isPressed && down >= 0 && down < count) return down;
+    if (isHot && hot >= 0 && hot < count) return hot;
+    return plain;
+  };
+  const int count = images_->Count();
+  auto draw = [&](const PixRect& area, int index) {
+    if (area.IsEmpty()) return;
+    const int y = area.top + std::max(0, (area.Height() - images_->Height()) / 2);
+    images_->Draw(bitmap.Canvas(), area.left, y, index, Enabled());
+  };
+  draw(LeftImageRect(), pick(leftImage_, LeftImageHotIndex, LeftImageDownIndex, leftHot_, leftPressed_, count));
+  draw(RightImageRect(), pick(rightImage_, RightImageHotIndex, RightImageDownIndex, rightHot_, rightPressed_, count));
+}
+
+int TvxSkinCustomEdit::ImageHitTest(int x, int y) {
+  const bool left = LeftImageRect().Contains(x, y), right = !left && RightImageRect().Contains(x, y);
+  SetImageHot(left, right);
+  return left ? 104 : right ? 105 : 0;
+}
+
+void TvxSkinCustomEdit::SetImageHot(bool left, bool right) {
+  if (left == leftHot_ && right == rightHot_) return;
+  leftHot_ = left;
+  rightHot_ = right;
+  if (!left) leftPressed_ = false;
+  if (!right) rightPressed_ = false;
+  Invalidate();
 }
 
 // ---- the record ----
@@ -213,7 +284,13 @@ void TvxSkinCustomEdit::CreateHandleDone() {
 }
 
 void TvxSkinCustomEdit::SetMargins() {
-  if (HandleAllocated()) SendMessageW(Handle(), EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELONG(2, 0));
+  if (!HandleAllocated()) return;
+  // A one-line edit has no formatting rectangle of its own: its margins keep
+  // the text off the side images.
+  const int image = images_ ? images_->Width() + 2 : 0;
+  const int left = 2 + (images_ && leftImage_ >= 0 ? image : 0);
+  const int right = images_ && rightImage_ >= 0 ? image : 0;
+  SendMessageW(Handle(), EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELONG(left, right));
 }
 
 void TvxSkinCustomEdit::UpdateFrame() {
@@ -260,6 +337,7 @@ void TvxSkinCustomEdit::PaintClient(tk::TMessage& m) {
     FindSkinRecord();
     tk::TBitmap bitmap(cr.right, cr.bottom);
     DrawBackground(bitmap);
+    DrawSideImages(bitmap);
     GdiFlush();
     HDC mem = bitmap.Canvas().Handle();
     if (Enabled()) {
@@ -290,11 +368,15 @@ void TvxSkinCustomEdit::PaintClient(tk::TMessage& m) {
 }
 
 void TvxSkinCustomEdit::SetHover(bool hover) {
-  if (hover == hover_) return;
-  hover_ = hover;
+  // Leaving resets the button and the images whether or not the box counted
+  // as hovered (the pointer may have come in over the frame only).
+  const bool states = buttonHot_ || buttonPressed_ || leftHot_ || rightHot_ || leftPressed_ || rightPressed_;
   if (!hover) {
     buttonHot_ = buttonPressed_ = false;
+    leftHot_ = rightHot_ = leftPressed_ = rightPressed_ = false;
   }
+  if (hover == hover_ && !(states && !hover)) return;
+  hover_ = hover;
   if (skin_ && !Focused()) Font().SetColor(hover ? skin_->activefontcolor : skin_->fontcolor);
   if (HandleAllocated()) RedrawWindow(Handle(), nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE);
 }
@@ -344,11 +426,19 @@ void TvxSkinCustomEdit::WndProc(tk::TMessage& m) {
       m.Result = kFramePrintKey;
       return;
     case WM_NCHITTEST: {
-      if (!buttonMode_ || Designing()) break;
+      if (Designing()) break;
       POINT p{GET_X_LPARAM(m.LParam), GET_Y_LPARAM(m.LParam)};
       RECT wr{};
       GetWindowRect(Handle(), &wr);
       const int x = p.x - wr.left, y = p.y - wr.top;
+      const PixRect text = TextArea();
+      if (images_) {
+        if (const int code = ImageHitTest(x - text.left, y - text.top)) {
+          m.Result = code;
+          return;
+        }
+      }
+      if (!buttonMode_) break;
       if (ButtonRect().Contains(x, y)) {
         m.Result = HTHSCROLL;
         return;
@@ -360,12 +450,28 @@ void TvxSkinCustomEdit::WndProc(tk::TMessage& m) {
       }
       break;
     }
-    case WM_NCMOUSEMOVE:
-      if (buttonMode_) SetButtonState(m.WParam == HTHSCROLL, buttonPressed_);
-      if (buttonMode_ && (m.WParam == HTHSCROLL || m.WParam == HTVSCROLL)) return;
+    case WM_NCMOUSEMOVE: {
+      // Told when the pointer leaves the frame, the button or the images.
+      TRACKMOUSEEVENT tme{sizeof(tme), TME_LEAVE | TME_NONCLIENT, Handle(), 0};
+      TrackMouseEvent(&tme);
+      if (m.WParam == 104 || m.WParam == 105) return;
+      if (!buttonMode_) break;
+      SetButtonState(m.WParam == HTHSCROLL, buttonPressed_);
+      if (m.WParam == HTHSCROLL || m.WParam == HTVSCROLL) return;
+      break;
+    }
+    case WM_NCMOUSELEAVE:
+      SetImageHot(false, false);
+      if (buttonMode_) SetButtonState(false, buttonPressed_);
       break;
     case WM_NCLBUTTONDOWN:
     case WM_NCLBUTTONDBLCLK:
+      if (images_ && (m.WParam == 104 || m.WParam == 105)) {
+        (m.WParam == 104 ? leftPressed_ : rightPressed_) = true;
+        if (!Focused() && CanFocus()) SetFocus();
+        Invalidate();
+        return;
+      }
       if (buttonMode_ && m.WParam == HTHSCROLL) {
         SetButtonState(true, true);
         return;
@@ -373,6 +479,17 @@ void TvxSkinCustomEdit::WndProc(tk::TMessage& m) {
       if (buttonMode_ && m.WParam == HTVSCROLL) return;
       break;
     case WM_NCLBUTTONUP:
+      if (images_ && (m.WParam == 104 || m.WParam == 105)) {
+        bool& pressed = m.WParam == 104 ? leftPressed_ : rightPressed_;
+        const bool click = pressed;
+        pressed = false;
+        Invalidate();
+        if (click) {
+          tk::TNotifyEvent handler = m.WParam == 104 ? OnLeftButtonClick : OnRightButtonClick;
+          if (handler) handler(this);  // may free the edit
+        }
+        return;
+      }
       if (buttonMode_ && m.WParam == HTHSCROLL) {
         const bool click = buttonPressed_;
         SetButtonState(true, false);

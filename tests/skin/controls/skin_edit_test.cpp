@@ -345,4 +345,127 @@ TEST_F(SkinEditTest, WithoutARecordAPlainFrameRoundTheDefaultColour) {
   EXPECT_EQ(Rgb(shot.At(50, 9)), Rgb(vx::PixelFromColor(0x00FFFF)));
 }
 
+TEST_F(SkinEditTest, TheContextRequestOpensTheEditsOwnMenu) {
+  edit->SetText(L"menu");
+  edit->SetFocus();
+  // The menu runs its own loop: a timer ends it once it is up.
+  static bool menuSeen;
+  menuSeen = false;
+  const UINT_PTR timer = SetTimer(nullptr, 0, 100, [](HWND, UINT, UINT_PTR, DWORD) {
+    GUITHREADINFO info{sizeof(info)};
+    if (GetGUIThreadInfo(GetCurrentThreadId(), &info) && (info.flags & GUI_INMENUMODE)) menuSeen = true;
+    EndMenu();
+  });
+  SendMessageW(edit->Handle(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(edit->Handle()), MAKELPARAM(-1, -1));
+  KillTimer(nullptr, timer);
+  EXPECT_TRUE(menuSeen) << "a menu was open";
+  ASSERT_NE(edit->ContextMenu(), nullptr) << "the request reached the edit, not the platform control";
+  EXPECT_EQ(edit->ContextMenu()->Items()->Count(), 8);
+  EXPECT_EQ(edit->ContextMenu()->PopupComponent, edit);
+  // The skinned menu's note that its command ran frees it.
+  SendMessageW(edit->Handle(), 1229, 0, 0);
+  EXPECT_EQ(edit->ContextMenu(), nullptr);
+}
+
+TEST_F(SkinEditTest, AButtonModeBoxWithoutARecordHasASquareButtonThatClicksAndFocuses) {
+  auto* box = new vx::TvxSkinEdit(form);
+  box->SetParent(form);
+  box->SetButtonMode(true);
+  box->SetBounds(10, 10, 100, 20);
+  int clicks = 0;
+  box->OnButtonClick = [&](tk::TObject*) { ++clicks; };
+  EXPECT_EQ(box->ButtonRect(), vx::PixRect(80, 0, 100, 20)) << "as high as the box, at its right end";
+  RECT client{};
+  GetClientRect(box->Handle(), &client);
+  EXPECT_EQ(client.right, 100 - 20 - 2 - 2);
+  RECT wr{};
+  GetWindowRect(box->Handle(), &wr);
+  HWND h = box->Handle();
+  const LPARAM onButton = MAKELPARAM(wr.left + 90, wr.top + 10), onFrame = MAKELPARAM(wr.left + 1, wr.top + 10);
+  EXPECT_EQ(SendMessageW(h, WM_NCHITTEST, 0, onButton), HTHSCROLL);
+  EXPECT_EQ(SendMessageW(h, WM_NCHITTEST, 0, onFrame), HTVSCROLL) << "the frame never passes clicks to the text";
+  EXPECT_EQ(SendMessageW(h, WM_NCHITTEST, 0, MAKELPARAM(wr.left + 20, wr.top + 10)), HTCLIENT);
+  SendMessageW(h, WM_NCMOUSEMOVE, HTHSCROLL, onButton);
+  EXPECT_TRUE(box->ButtonHot());
+  SendMessageW(h, WM_NCLBUTTONDOWN, HTHSCROLL, onButton);
+  EXPECT_TRUE(box->ButtonPressed());
+  SendMessageW(h, WM_NCLBUTTONUP, HTHSCROLL, onButton);
+  EXPECT_FALSE(box->ButtonPressed());
+  EXPECT_EQ(clicks, 1);
+  EXPECT_TRUE(box->Focused()) << "the click moves the focus into the box";
+  // Pressed, then released elsewhere: no click.
+  SendMessageW(h, WM_NCLBUTTONDOWN, HTHSCROLL, onButton);
+  SendMessageW(h, WM_NCMOUSEMOVE, HTVSCROLL, onFrame);
+  SendMessageW(h, WM_NCLBUTTONUP, HTVSCROLL, onFrame);
+  EXPECT_EQ(clicks, 1);
+  box->Perform(tk::CM_MOUSELEAVE);
+  EXPECT_FALSE(box->ButtonHot());
+  EXPECT_FALSE(box->ButtonPressed());
+}
+
+TEST_F(SkinEditTest, SideImagesTakeTheirEndsOfTheTextAreaAndClick) {
+  auto* images = new tk::TImageList(form);
+  images->SetSize(10, 10);
+  tk::TBitmap red(10, 10), blue(10, 10);
+  red.Canvas().Brush().SetColor(0x0000FF);
+  red.Canvas().FillRect({0, 0, 10, 10});
+  blue.Canvas().Brush().SetColor(0xFF0000);
+  blue.Canvas().FillRect({0, 0, 10, 10});
+  images->Add(red);
+  images->Add(blue);
+  edit->SetImages(images);
+  edit->SetLeftImageIndex(0);
+  edit->LeftImageHotIndex = 1;
+  int lefts = 0, rights = 0;
+  edit->OnLeftButtonClick = [&](tk::TObject*) { ++lefts; };
+  edit->OnRightButtonClick = [&](tk::TObject*) { ++rights; };
+  EXPECT_EQ(edit->LeftImageRect(), vx::PixRect(0, 0, 10, 15));
+  EXPECT_TRUE(edit->RightImageRect().IsEmpty());
+  const LRESULT margins = SendMessageW(edit->Handle(), EM_GETMARGINS, 0, 0);
+  EXPECT_EQ(LOWORD(margins), 2 + 10 + 2) << "the text starts right of the image";
+  vx::TvxPixmap shot = vx::testing::CapturePaint(edit);
+  EXPECT_EQ(Rgb(shot.At(4, 7)), Rgb(vx::PixelFromColor(0x0000FF))) << "plain image, centred";
+  RECT wr{};
+  GetWindowRect(edit->Handle(), &wr);
+  HWND h = edit->Handle();
+  const LPARAM onImage = MAKELPARAM(wr.left + 3 + 5, wr.top + 3 + 7);
+  EXPECT_EQ(SendMessageW(h, WM_NCHITTEST, 0, onImage), 104);
+  EXPECT_TRUE(edit->LeftImageHot());
+  shot = vx::testing::CapturePaint(edit);
+  EXPECT_EQ(Rgb(shot.At(4, 7)), Rgb(vx::PixelFromColor(0xFF0000))) << "hot image";
+  SendMessageW(h, WM_NCLBUTTONDOWN, 104, onImage);
+  SendMessageW(h, WM_NCLBUTTONUP, 104, onImage);
+  EXPECT_EQ(lefts, 1);
+  EXPECT_EQ(rights, 0);
+  EXPECT_EQ(SendMessageW(h, WM_NCHITTEST, 0, MAKELPARAM(wr.left + 60, wr.top + 10)), HTCLIENT);
+  EXPECT_FALSE(edit->LeftImageHot());
+  edit->SetRightImageIndex(1);
+  EXPECT_EQ(edit->RightImageRect(), vx::PixRect(105, 0, 115, 15));
+  EXPECT_EQ(HIWORD(SendMessageW(h, EM_GETMARGINS, 0, 0)), 12);
+  images->Free();
+  EXPECT_EQ(edit->Images(), nullptr) << "a freed image list is forgotten";
+}
+
+TEST_F(SkinEditTest, ADisabledBoxDrawsItsTextInTheRecordsDisabledColour) {
+  edit->SetText(L"MMMM");
+  edit->SetEnabled(false);
+  const vx::TvxPixmap shot = vx::testing::CapturePaint(edit);
+  edit->SetText(L"");
+  const vx::TvxPixmap empty = vx::testing::CapturePaint(edit);
+  // The record's disabled colour is a light grey (14144205), its text colour
+  // a dark brown: the text's darkest pixel tells which one drew it (glyph
+  // edges are smoothed, so few pixels carry the exact colour).
+  auto sum = [](vx::Pixel p) { return (p & 0xFF) + ((p >> 8) & 0xFF) + ((p >> 16) & 0xFF); };
+  int textPixels = 0;
+  unsigned darkest = 3 * 255;
+  for (int y = 0; y < shot.Height(); ++y)
+    for (int x = 0; x < shot.Width(); ++x)
+      if (Rgb(shot.At(x, y)) != Rgb(empty.At(x, y))) {
+        ++textPixels;
+        darkest = std::min(darkest, static_cast<unsigned>(sum(shot.At(x, y))));
+      }
+  EXPECT_GT(textPixels, 20) << "the text is drawn";
+  EXPECT_GE(darkest, 0xCDu + 0xD3u + 0xD7u - 30) << "no darker than the disabled grey";
+}
+
 }  // namespace
