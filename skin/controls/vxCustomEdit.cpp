@@ -25,6 +25,8 @@ void TvxCustomEdit::CreateParams(tk::TCreateParams& p) {
   // One line: a keyword never holds a line break.
   p.Style &= ~static_cast<DWORD>(ES_MULTILINE | ES_WANTRETURN | WS_BORDER);
   p.ExStyle &= ~static_cast<DWORD>(WS_EX_CLIENTEDGE | WS_EX_TRANSPARENT);
+  // A text given before the window existed reaches it without WM_SETTEXT.
+  p.Caption = FirstLine(p.Caption);
 }
 
 TvxEditMenuState TvxCustomEdit::MenuState() {

@@ -240,6 +240,12 @@ TEST_F(SkinEditTest, NeverHoldsALineBreak) {
   EXPECT_EQ(edit->Text(), L"one");
   edit->SetSelText(L"\rthree");
   EXPECT_EQ(edit->Text(), L"one");
+  // Also a text given before the window exists.
+  auto* early = new vx::TvxSkinEdit(form);
+  early->SetText(L"first\nsecond");
+  early->SetParent(form);
+  early->HandleNeeded();
+  EXPECT_EQ(early->Text(), L"first");
   // Ctrl+V goes the same way.
   SetClipboardText(h, L"v1\nv2");
   edit->SetText(L"");
