@@ -58,6 +58,15 @@ std::wstring ClipboardText(HWND owner) {
   return text;
 }
 
+bool menuSeen = false;
+
+void CALLBACK EndMenuTimer(HWND, UINT, UINT_PTR, DWORD) {
+  GUITHREADINFO info{};
+  info.cbSize = sizeof(info);
+  if (GetGUIThreadInfo(GetCurrentThreadId(), &info) && (info.flags & GUI_INMENUMODE)) menuSeen = true;
+  EndMenu();
+}
+
 class SkinEditTest : public ToolkitTest {
  protected:
   void SetUp() override {
@@ -355,13 +364,8 @@ TEST_F(SkinEditTest, TheContextRequestOpensTheEditsOwnMenu) {
   edit->SetText(L"menu");
   edit->SetFocus();
   // The menu runs its own loop: a timer ends it once it is up.
-  static bool menuSeen;
   menuSeen = false;
-  const UINT_PTR timer = SetTimer(nullptr, 0, 100, [](HWND, UINT, UINT_PTR, DWORD) {
-    GUITHREADINFO info{sizeof(info)};
-    if (GetGUIThreadInfo(GetCurrentThreadId(), &info) && (info.flags & GUI_INMENUMODE)) menuSeen = true;
-    EndMenu();
-  });
+  const UINT_PTR timer = SetTimer(nullptr, 0, 100, EndMenuTimer);
   SendMessageW(edit->Handle(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(edit->Handle()), MAKELPARAM(-1, -1));
   KillTimer(nullptr, timer);
   EXPECT_TRUE(menuSeen) << "a menu was open";
