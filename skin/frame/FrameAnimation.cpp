@@ -55,6 +55,12 @@ bool StartCaptionAnimation(FrameObject& c, bool active) {
   return CaptionNeedsStep(c);
 }
 
+void SettleCaptionAnimation(FrameObject& c, bool active) {
+  c.Active = active;
+  c.animFrame = active ? c.frameCount + 1 : 0;
+  c.animAccumulator = kAnimationTickMs;
+}
+
 Rect CaptionAnimationCell(const FrameObject& c) {
   if (!CaptionAnimates(c) || c.animFrame < 1 || c.animFrame > c.frameCount) return {};
   const Rect& a = c.animateRect;

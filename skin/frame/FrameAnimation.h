@@ -20,6 +20,9 @@ bool CaptionAnimates(const FrameObject& caption);
 // caption animates going inactive. True when the timer is needed.
 bool StartCaptionAnimation(FrameObject& caption, bool active);
 
+// Without skin effects the caption shows its plain look at once.
+void SettleCaptionAnimation(FrameObject& caption, bool active);
+
 // The cell of the strip the caption shows now; empty while no run shows a
 // cell (before it starts, after it ends).
 Rect CaptionAnimationCell(const FrameObject& caption);

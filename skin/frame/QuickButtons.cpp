@@ -87,6 +87,12 @@ QuickButtonChange QuickButtonsRelease(QuickButtonRefs items, int x, int y) {
 
 QuickButtonChange QuickButtonsLeave(QuickButtonRefs items) {
   QuickButtonChange c;
+  // A press that left the caption is given up: its release may come
+  // anywhere, or never reach the caption.
+  for (QuickButton* b : items) {
+    if (b->down) c.repaint = true;
+    b->down = false;
+  }
   const int hot = HotQuickButton(items);
   if (hot < 0) return c;
   items[hot]->hot = false;
@@ -111,9 +117,17 @@ void DrawQuickButtons(TvxPixmap& canvas, int dx, int dy, QuickButtonRefs items, 
       const Rect& from = b->down ? looks.backDown : looks.backHover;
       const int sw = looks.backSkinRect.Width(), sh = looks.backSkinRect.Height();
       TvxPixmap back;
-      DrawNinePart(*looks.backPicture, R(from), looks.backLayout,
-                   MapStandardSize(looks.backLayout, sw, sh, to.Width(), to.Height()), to.Width(), to.Height(),
-                   looks.backEdges, looks.backFill, back);
+      const NinePartLayout& l = looks.backLayout;
+      if (l.rb.x != 0 && l.rb.y != 0) {
+        DrawNinePart(*looks.backPicture, R(from), l, MapStandardSize(l, sw, sh, to.Width(), to.Height()), to.Width(),
+                     to.Height(), looks.backEdges, looks.backFill, back);
+      } else if (back.SetSize(to.Width(), to.Height())) {
+        // A record made for three-part drawing has no nine-part corners:
+        // its client rectangle frames it instead (corners kept, the rest
+        // stretched), or it is scaled whole.
+        if (!l.client.IsEmpty()) DrawFramedStretch(back, *looks.backPicture, R(from), l.client, true);
+        else CopyRect(*looks.backPicture, R(from), back, {0, 0, back.Width(), back.Height()});
+      }
       if (!back.Empty()) CopyRect(back, {0, 0, back.Width(), back.Height()}, canvas, R(to));
     }
     if (looks.drawImage) {

@@ -57,7 +57,7 @@ QuickButtonChange QuickButtonsMove(QuickButtonRefs items, int x, int y);
 QuickButtonChange QuickButtonsPress(QuickButtonRefs items);
 // A release at (x, y): a click when it lands on the item that went down.
 QuickButtonChange QuickButtonsRelease(QuickButtonRefs items, int x, int y);
-// The pointer left the caption.
+// The pointer left the caption: no item stays hot or pressed.
 QuickButtonChange QuickButtonsLeave(QuickButtonRefs items);
 int HotQuickButton(QuickButtonRefs items);
 

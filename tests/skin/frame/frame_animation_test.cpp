@@ -86,6 +86,17 @@ TEST(CaptionAnimation, ReactivatingMidRunRestartsFromTheFirstCell) {
   EXPECT_EQ(list[0].animFrame, 1);
 }
 
+TEST(CaptionAnimation, WithoutEffectsTheCaptionRestsOnItsPlainLook) {
+  FrameObjectList list{AnimatedCaption(25, true)};
+  SettleCaptionAnimation(list[0], true);
+  EXPECT_TRUE(CaptionAnimationCell(list[0]).IsEmpty());
+  // Ticks run for other objects leave it alone.
+  EXPECT_FALSE(TickAnimations(list, true).running);
+  SettleCaptionAnimation(list[0], false);
+  EXPECT_TRUE(CaptionAnimationCell(list[0]).IsEmpty());
+  EXPECT_FALSE(TickAnimations(list, true).running);
+}
+
 TEST(CaptionAnimation, CellsLieSideBySideWhenTheStripIsNotTaller) {
   FrameObject c = AnimatedCaption(25, false, false);
   StartCaptionAnimation(c, true);

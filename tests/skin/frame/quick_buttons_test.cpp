@@ -124,14 +124,21 @@ TEST(QuickButtonMouse, DraggingOffBeforeTheReleaseRunsNothing) {
   QuickButtonsMove(s.Items(), 300, 10);
   QuickButtonsMove(s.Items(), 10, 10);
   EXPECT_EQ(QuickButtonsRelease(s.Items(), 10, 10).click, 0);
-  // Leaving the caption clears the hot item; a release without a place
-  // (in the client area) clears the pressed one.
+  // Leaving the caption gives the press up: coming back and releasing (the
+  // release of a press that went out may never reach the caption) clicks
+  // nothing.
   QuickButtonsPress(s.Items());
   EXPECT_TRUE(QuickButtonsLeave(s.Items()).repaint);
   EXPECT_EQ(HotQuickButton(s.Items()), -1);
+  EXPECT_FALSE(s.buttons[0].down);
+  QuickButtonsMove(s.Items(), 10, 10);
+  EXPECT_EQ(QuickButtonsRelease(s.Items(), 10, 10).click, -1);
+  // A release without a place (in the client area) clears a pressed item.
+  QuickButtonsPress(s.Items());
   EXPECT_EQ(QuickButtonsRelease(s.Items(), -1, -1).click, -1);
   EXPECT_FALSE(s.buttons[0].down);
-  EXPECT_FALSE(QuickButtonsLeave(s.Items()).repaint);
+  EXPECT_TRUE(QuickButtonsLeave(s.Items()).repaint);   // the hot item goes
+  EXPECT_FALSE(QuickButtonsLeave(s.Items()).repaint);  // nothing left to change
 }
 
 TEST(QuickButtonLayout, OnTheCaptionObjectWithItsDivider) {
