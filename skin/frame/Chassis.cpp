@@ -111,6 +111,7 @@ TvxChassis::TvxChassis(tk::TComponent* owner)
 }
 
 TvxChassis::~TvxChassis() {
+  if (quickImages_) quickImages_->UnRegisterChanges(this);
   if (form_) {
     form_->FrameKeepsWindowState = false;
     form_->WindowProc.Remove(hook_);

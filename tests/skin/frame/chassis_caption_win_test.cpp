@@ -13,6 +13,7 @@
 #include "tkForms.h"
 #include "tkImgList.h"
 #include "vxBmpCodec.h"
+#include "vxCopy.h"
 #include "vxPixmapDib.h"
 #include "vxSkinContainer.h"
 #include "vxSkinZlib.h"
