@@ -19,10 +19,14 @@ bool CaptionNeedsStep(const FrameObject& c) {
   return c.Active ? c.animFrame <= c.frameCount : c.animFrame > 0;
 }
 
+// A button steps forward only while the pointer is on it (Active) and it
+// was entered last; otherwise it heads back to its first frame.
+bool Forward(const FrameObject& o) { return !o.buttonStyle || (o.increment && o.Active); }
+
 bool AnimateNeedsStep(const FrameObject& o, bool frameActive) {
   if (o.countFrames <= 1) return false;
   if (o.buttonStyle) {
-    if (o.increment) return o.cycle || o.currentFrame < o.countFrames;
+    if (Forward(o)) return o.cycle || o.currentFrame < o.countFrames;
     return o.currentFrame > 1;
   }
   // A decorative animation loops while the window is active.
@@ -30,7 +34,7 @@ bool AnimateNeedsStep(const FrameObject& o, bool frameActive) {
 }
 
 void StepAnimate(FrameObject& o) {
-  if (o.buttonStyle && !o.increment) {
+  if (!Forward(o)) {
     o.currentFrame = std::max(1, o.currentFrame - 1);
   } else if (o.currentFrame >= o.countFrames) {
     o.currentFrame = o.cycle ? 1 : o.countFrames;

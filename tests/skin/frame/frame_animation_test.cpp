@@ -160,6 +160,28 @@ TEST(AnimateObject, EnteringStepsForwardToTheLastFrameAndLeavingBackToTheFirst) 
   EXPECT_FALSE(TickAnimations(list, true).running);
 }
 
+TEST(AnimateObject, ButtonsAtRestStayPutWhileTheTickRunsForOthers) {
+  FrameObjectList list{AnimateButton(4, 25), AnimatedCaption(25, false)};
+  StartCaptionAnimation(list[1], true);
+  for (int i = 0; i < 6; ++i) TickAnimations(list, true);
+  EXPECT_EQ(list[0].currentFrame, 1);
+  // Reset half-way forward (activation, a size/move loop): back on the
+  // first frame, and further ticks leave it there.
+  AnimateEnter(list[0]);
+  TickAnimations(list, true);
+  ResetAnimate(list[0]);
+  StartCaptionAnimation(list[1], true);
+  for (int i = 0; i < 6; ++i) TickAnimations(list, true);
+  EXPECT_EQ(list[0].currentFrame, 1);
+  // The pointer went away without a leave of its own (the frame cleared it):
+  // the button still returns to its first frame.
+  AnimateEnter(list[0]);
+  Frames(list, 2);
+  list[0].Active = false;
+  for (int i = 0; i < 6; ++i) TickAnimations(list, true);
+  EXPECT_EQ(list[0].currentFrame, 1);
+}
+
 TEST(AnimateObject, CyclingLoopsWhileEnteredAndDecorativeOnesLoopWhileActive) {
   FrameObjectList list{AnimateButton(3, 25, true)};
   AnimateEnter(list[0]);
