@@ -27,11 +27,16 @@ constexpr vx::frame::TvxBorderIcons kIcons = vx::frame::biMinimize | vx::frame::
 
 // The looks the animated caption can show, as colours in the middle of it.
 constexpr vx::Pixel kActive = 0xFFFF00, kCell1 = 0xFF0000, kCell2 = 0x00FF00, kCell3 = 0x0000FF;
+// The animate button's four frames and its pressed look.
+constexpr vx::Pixel kFrames[] = {0x102030, 0x405060, 0x708090, 0xA0B0C0};
+constexpr vx::Pixel kPressed = 0xC02080;
 
-// The program's skin with one change: the caption gets a look of its own
+// The program's skin with two additions: the caption gets a look of its own
 // (picture 18, a copy of the caption-button picture with the caption's
 // active image and three animation cells below it), played at 100 ms a
-// cell and backwards when the window goes inactive.
+// cell and backwards when the window goes inactive; and an animate object
+// acting as the roll-up button, four frames of 17 x 15 at 150 ms a frame
+// and a pressed image, in the same picture below the cells.
 vx::Bytes AnimatedCaptionSkin() {
   const auto packed = kinopod::ProgramSkinCompressedData();
   const vx::Bytes raw = vx::InflateSkin(vx::ByteSpan(packed.data(), packed.size()));
@@ -42,18 +47,29 @@ vx::Bytes AnimatedCaptionSkin() {
   for (const auto& p : c.pictures) parts.pictures.push_back(vx::EncodeBmp(p.picture, 24));
   const vx::TvxPixmap& buttons = c.pictures.at(0).picture;
   const int top = buttons.Height(), width = std::max(buttons.Width(), 275);
-  vx::TvxPixmap strip(width, top + 64);
+  vx::TvxPixmap strip(width, top + 79);
   vx::CopyRect(buttons, {0, 0, buttons.Width(), top}, strip, {0, 0, buttons.Width(), top});
   const vx::Pixel looks[] = {kActive, kCell1, kCell2, kCell3};
   for (int i = 0; i < 4; ++i)
     for (int y = 0; y < 16; ++y)
       for (int x = 0; x < width; ++x) strip.Set(x, top + 16 * i + y, 0xFF000000u | looks[i]);
+  const vx::Pixel animate[] = {kFrames[0], kFrames[1], kFrames[2], kFrames[3], kPressed};
+  for (int i = 0; i < 5; ++i)
+    for (int y = 0; y < 15; ++y)
+      for (int x = 0; x < 17; ++x) strip.Set(17 * i + x, top + 64 + y, 0xFF000000u | animate[i]);
   parts.pictures.push_back(vx::EncodeBmp(strip, 24));
   const std::string t = std::to_string(top);
-  bool inCaption = false;
+  const std::string a = std::to_string(top + 64), a2 = std::to_string(top + 79);
+  bool inCaption = false, inObjects = false;
   for (std::string& line : vx::SplitSkinLines(c.definition)) {
     if (!line.empty() && line[0] == '[') inCaption = line == "[caption]";
     if (line == "activepicturescount=18") line = "activepicturescount=19\r\n18=captionanimation.bmp";
+    if (line == "[SKINOBJECTS]") inObjects = true;
+    if (inObjects && line == "count=11") line = "count=12";
+    if (inObjects && line == "10=menubarminbutton:mainmenubarbutton") {
+      line += "\r\n11=animbutton:animate";
+      inObjects = false;
+    }
     if (inCaption) {
       if (line.rfind("activepictureindex=", 0) == 0) line = "activepictureindex=18";
       if (line.rfind("activeskinrect=", 0) == 0) line = "activeskinrect=0," + t + ",275," + std::to_string(top + 16);
@@ -65,6 +81,12 @@ vx::Bytes AnimatedCaptionSkin() {
     }
     parts.definitionLines.push_back(line);
   }
+  for (const std::string& line :
+       {std::string("[animbutton]"), std::string("hint=Roll up"), std::string("activepictureindex=18"),
+        std::string("skinrectinapicture=1"), "skinrect=0," + a + ",17," + a2, std::string("countframes=4"),
+        std::string("buttonstyle=1"), std::string("timerinterval=150"), std::string("command=cmrollup"),
+        "downskinrect=68," + a + ",85," + a2})
+    parts.definitionLines.push_back(line);
   return vx::DeflateSkin(vx::WriteSkinContainer(parts));
 }
 
@@ -176,6 +198,55 @@ TEST_F(CaptionTest, TheCaptionPlaysItsCellsInOrderWhenTheActivityChanges) {
   PumpUntilIdle();
   EXPECT_FALSE(chassis->AnimationRunning());
   EXPECT_EQ(looks.Since(start), (std::vector<vx::Pixel>{idle}));
+}
+
+TEST_F(CaptionTest, AnAnimateButtonStepsThroughItsFramesAsThePointerComesAndGoes) {
+  vx::TvxCompressedStoredSkinComponent* stored = new vx::TvxCompressedStoredSkinComponent(form);
+  stored->SetCompressedData(AnimatedCaptionSkin());
+  auto* data = new vx::TvxSkinDataComponent(form);
+  data->SetCompressedStoredSkin(stored);
+  ASSERT_FALSE(data->Empty());
+  Attach(data);
+  int index = -1;
+  for (size_t i = 0; i < chassis->Objects().size(); ++i)
+    if (chassis->Objects()[i].IDName == "animbutton") index = static_cast<int>(i);
+  ASSERT_GE(index, 0);
+  const vx::frame::FrameObject& button = chassis->Objects()[index];
+  // It takes the roll-up button's place, left of minimize.
+  EXPECT_EQ(button.rect, (vx::frame::Rect{817, 3, 834, 18}));
+  const int x = 825, y = 10;
+  auto look = [&] { return PrintFrame().At(x, y) & 0xFFFFFF; };
+  EXPECT_EQ(look(), kFrames[0]);
+  // Every frame the button takes, with what the window then shows.
+  std::vector<vx::Pixel> shown;
+  int last = button.currentFrame;
+  auto record = [&] {
+    if (button.currentFrame != last) {
+      last = button.currentFrame;
+      shown.push_back(look());
+    }
+    return !chassis->AnimationRunning();
+  };
+  const RECT w = WindowRect();
+  SetCursorPos(w.left + x, w.top + y);
+  EXPECT_EQ(HitTest(x, y), HTOBJECT);
+  ASSERT_TRUE(PumpUntil(record));
+  EXPECT_EQ(shown, (std::vector<vx::Pixel>{kFrames[1], kFrames[2], kFrames[3]}));
+  // The pointer leaves the window: the hover poll lets go and it steps back.
+  shown.clear();
+  SetCursorPos(1270, 1010);
+  ASSERT_TRUE(PumpUntil([&] { return chassis->AnimationRunning(); }));
+  ASSERT_TRUE(PumpUntil(record));
+  EXPECT_EQ(shown, (std::vector<vx::Pixel>{kFrames[2], kFrames[1], kFrames[0]}));
+  EXPECT_EQ(look(), kFrames[0]);
+
+  // Pressed: the last frame in the pressed look; released on it: roll-up.
+  SetCursorPos(w.left + x, w.top + y);
+  HitTest(x, y);
+  SendMessageW(Handle(), WM_NCLBUTTONDOWN, HTOBJECT, At(x, y));
+  EXPECT_EQ(look(), kPressed);
+  SendMessageW(Handle(), WM_NCLBUTTONUP, HTOBJECT, At(x, y));
+  EXPECT_TRUE(PumpUntil([&] { return chassis->RolledUp(); }));
 }
 
 // Quick buttons on the program's caption: two 16 x 16 images.
