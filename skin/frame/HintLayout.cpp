@@ -83,6 +83,12 @@ PixRect PlaceHint(int left, int top, int width, int height, const PixRect& workA
   return {x, y, x + width, y + height};
 }
 
+int CursorDropBelowHotSpot(const std::vector<bool>& rowVisible, int hotSpotY) {
+  for (int y = static_cast<int>(rowVisible.size()) - 1; y >= 0; --y)
+    if (rowVisible[y]) return std::max(0, y + 1 - hotSpotY);
+  return 0;
+}
+
 bool HintHasDropShadow(unsigned major, unsigned minor) { return major > 5 || (major == 5 && minor == 1); }
 
 TvxPixmap RenderHintBackground(const TvxSkinData& data, const HintSkin& skin, const HintGeometry& g) {

@@ -74,6 +74,11 @@ HintGeometry ComputeHintGeometry(const HintSkin& skin, int textWidth, int textHe
 // edges, so a hint that fits the work area is always wholly on it.
 PixRect PlaceHint(int left, int top, int width, int height, const PixRect& workArea);
 
+// How far the pointer's visible part reaches below its hot spot, from the
+// rows of the cursor's image (top first: whether any pixel of the row
+// shows). An object hint goes that far below the pointer.
+int CursorDropBelowHotSpot(const std::vector<bool>& rowVisible, int hotSpotY);
+
 // Whether the hint window's class carries the system's drop shadow: every
 // version above 5, and 5.1 (not 5.0, not 5.2).
 bool HintHasDropShadow(unsigned major, unsigned minor);

@@ -140,6 +140,20 @@ TEST(HintPlace, WorkAreaAwayFromTheOriginAndTooNarrow) {
   EXPECT_EQ(PlaceHint(50, 20, 80, 20, small), (PixRect{0, 0, 80, 20}));
 }
 
+TEST(HintPlace, ObjectHintGoesBelowTheVisiblePartOfThePointer) {
+  // An arrow: hot spot at the top, 19 rows drawn in a 32-row image.
+  std::vector<bool> arrow(32, false);
+  for (int y = 0; y < 19; ++y) arrow[y] = true;
+  EXPECT_EQ(CursorDropBelowHotSpot(arrow, 0), 19);
+  // An I-beam: hot spot in the middle, blank rows above and below.
+  std::vector<bool> beam(32, false);
+  for (int y = 8; y < 24; ++y) beam[y] = true;
+  EXPECT_EQ(CursorDropBelowHotSpot(beam, 16), 8);
+  // Nothing drawn below the hot spot, or nothing drawn at all.
+  EXPECT_EQ(CursorDropBelowHotSpot(beam, 30), 0);
+  EXPECT_EQ(CursorDropBelowHotSpot(std::vector<bool>(32, false), 0), 0);
+}
+
 TEST(HintPlace, DropShadowOnXPAndEveryLaterVersion) {
   EXPECT_FALSE(HintHasDropShadow(4, 10));
   EXPECT_FALSE(HintHasDropShadow(5, 0));
