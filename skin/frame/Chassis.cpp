@@ -132,6 +132,7 @@ void TvxChassis::Notification(tk::TComponent* component, tk::TOperation operatio
   skinData_.Notification(component, operation);
   CaptionNotification(component);
   if (component == form_) form_ = nullptr;
+  if (component == skinHint_) skinHint_ = nullptr;
 }
 
 const TvxSkinData* TvxChassis::Data() const { return skinData_.Get(); }
@@ -259,6 +260,7 @@ void TvxChassis::ApplyIcons() {
       return visible;
     };
   frame::ApplyBorderIcons(mouse_.Objects(), bi);
+  ApplyObjectHints();
 }
 
 void TvxChassis::LayoutObjects() {
@@ -369,6 +371,7 @@ void TvxChassis::UpdateWindowRegion() {
 void TvxChassis::Hook(tk::TMessage& m, const tk::TWndMethod& next) {
   if (!form_) return next(m);
   const bool skinnable = Skinnable();
+  HintMessage(m);
   switch (m.Msg) {
     case WM_NCCALCSIZE:
       if (!skinnable) break;
@@ -989,6 +992,11 @@ void TvxChassis::RunEvents(const frame::FrameEvents& events) {
       case K::ReleaseCapture:
         if (GetCapture() == h) ReleaseCapture();
         break;
+      case K::ShowHint:
+        if (e.object >= 0 && e.object < static_cast<int>(mouse_.Objects().size()))
+          ShowObjectHintText(mouse_.Objects()[e.object].hint);
+        break;
+      case K::HideHint: HideObjectHint(); break;
       case K::StartHoverPoll: hoverTimer_->SetEnabled(true); break;
       case K::StopHoverPoll: hoverTimer_->SetEnabled(false); break;
       case K::CloseForm: form_->Close(); return;

@@ -29,6 +29,7 @@
 #include "vxSkinDataComponents.h"
 #include "vxWindowFade.h"
 #include "vxQuickButtonItems.h"
+#include "vxSkinHints.h"
 
 namespace vx {
 
@@ -311,6 +312,23 @@ class TvxChassis : public tk::TComponent {
   tk::TTimer* animationTimer_ = nullptr;
   std::vector<frame::QuickButton*> quickRefs_;
   frame::QuickButtonsPaint quickPaint_;
+
+  // ---- object hints: the skinned hint over frame objects (ChassisHints.cpp) ----
+ public:
+  TvxSkinHint* SkinHint() const { return skinHint_; }
+  void SetSkinHint(TvxSkinHint* hint);
+  // Shows `text` (UTF-8) in the SkinHint's window after the hint pause, and
+  // hides it; nothing happens without a SkinHint.
+  void ShowObjectHintText(const std::string& text);
+  void HideObjectHint();
+
+ private:
+  // Before the message table: hover tracking learns whether hints are on,
+  // popup-dismissing messages hide the hint, new strings give new hints.
+  void HintMessage(const tk::TMessage& m);
+  // The standard buttons' default hints (UseDefaultObjectHint).
+  void ApplyObjectHints();
+  TvxSkinHint* skinHint_ = nullptr;
 };
 
 // The chassis attached to a form, or null.

@@ -117,6 +117,11 @@ void TvxChassis::CaptionObjectEvents(const frame::FrameEvents& events) {
     }
     repaint = repaint || c.repaint;
     if (c.click >= 0) click = c.click;
+    if (QuickButtonsShowHint && skinHint_) {
+      if (c.hideHint) skinHint_->HideObjectHint();
+      if (const TvxQuickButtonItem* item = quickButtons_.Items(c.showHint); item && !item->Hint().empty())
+        skinHint_->ShowObjectHint(item->Hint());
+    }
   }
   if (animate) StartAnimations();
   if (repaint) RepaintFrame();

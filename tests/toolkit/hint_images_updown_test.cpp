@@ -66,6 +66,32 @@ TEST_F(ToolkitTest, ASheetsHintAppearsAfterThePauseAndGoesAfterTheHidePause) {
   EXPECT_FALSE(PumpUntil([&] { return HintShowing(app); }, 600));
 }
 
+TEST_F(ToolkitTest, APlainHintNearTheWorkAreasCornerStaysOnIt) {
+  TForm* f = nullptr;
+  app->CreateForm(f);
+  f->SetBounds(40, 40, 200, 120);
+  f->SetShowHint(true);
+  f->SetHint(L"A hint near the corner of the work area");
+  RECT work{};
+  SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+  app->HintMouseMessage(f);
+  app->ActivateHint({work.right - 3, work.bottom - 3});
+  ASSERT_TRUE(HintShowing(app));
+  RECT r;
+  GetWindowRect(app->HintWindow()->Handle(), &r);
+  EXPECT_LE(r.right, work.right - 3 - 2 + 1) << "left of the pointer";
+  EXPECT_LE(r.bottom, work.bottom - 3 - 2 + 1) << "above the pointer";
+  EXPECT_GE(r.left, work.left);
+  EXPECT_GE(r.top, work.top);
+  // In the open it stays where the application puts it: 20 below the pointer.
+  app->CancelHint();
+  app->ActivateHint({100, 100});
+  GetWindowRect(app->HintWindow()->Handle(), &r);
+  EXPECT_EQ(r.left, 100);
+  EXPECT_EQ(r.top, 120);
+  app->CancelHint();
+}
+
 TBitmap* Solid(int w, int h, TColor c) {
   auto* b = new TBitmap(w, h);
   b->Canvas().Brush().SetColor(c);

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "tkForms.h"
+#include "tkHintPlace.h"
 #include "tkWidgetSet.h"
 
 namespace tk {
@@ -234,8 +235,14 @@ int TApplication::MessageBox(const std::wstring& text, const std::wstring& capti
 // ---- hints ----
 
 void TApplication::SetShowHint(bool show) {
+  if (show == showHint_) return;
   showHint_ = show;
-  if (!show) CancelHint();
+  if (show) return;  // the next hint makes a window of the current class
+  CancelHint();
+  if (THintWindow* w = hintWindow_) {
+    hintWindow_ = nullptr;
+    w->Free();
+  }
 }
 
 namespace {
@@ -283,11 +290,32 @@ void TApplication::ActivateHint(TPoint cursorPos) {
   TControl* source = HintSource(hintControl_);
   if (!source || !showHint_) return;
   if (!hintWindow_) hintWindow_ = HintWindowClass(this);
-  TRect r = hintWindow_->CalcHintRect(Screen ? Screen->Width() : 640, source->Hint());
+  std::wstring hint = source->Hint();
+  TRect r = hintWindow_->CalcHintRect(Screen ? Screen->Width() : 640, hint);
   r = r.Offset(cursorPos.X, cursorPos.Y + 20);
-  hintWindow_->ActivateHint(r, source->Hint());
+  if (OnShowHint) {
+    bool canShow = true;
+    THintInfo info{source, cursorPos, r};
+    OnShowHint(hint, canShow, info);
+    // The handler may have switched hints off or freed the window.
+    if (!canShow || !showHint_ || !hintWindow_) return;
+    if (!(info.CursorRect == r)) r = info.CursorRect;
+    else r = hintWindow_->CalcHintRect(Screen ? Screen->Width() : 640, hint).Offset(cursorPos.X, cursorPos.Y + 20);
+  }
+  r = PlaceHintRect(r, cursorPos.X, cursorPos.Y, WorkAreaAt(cursorPos));
+  hintWindow_->ActivateHint(r, hint);
   hintShowing_ = true;
   if (HintHidePause > 0) StartHintTimer(kHintHideTimer, HintHidePause);
+}
+
+TRect TApplication::WorkAreaAt(TPoint p) {
+  MONITORINFO mi{};
+  mi.cbSize = sizeof(mi);
+  if (HMONITOR m = MonitorFromPoint({p.X, p.Y}, MONITOR_DEFAULTTONEAREST); m && GetMonitorInfoW(m, &mi))
+    return {mi.rcWork.left, mi.rcWork.top, mi.rcWork.right, mi.rcWork.bottom};
+  RECT r{};
+  SystemParametersInfoW(SPI_GETWORKAREA, 0, &r, 0);
+  return {r.left, r.top, r.right, r.bottom};
 }
 
 void TApplication::HideHint() {

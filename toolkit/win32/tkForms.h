@@ -238,8 +238,21 @@ class TApplication : public TComponent {
   int HintPause = 500;
   int HintShortPause = 50;
   int HintHidePause = 2500;
+  // Makes the application's hint window; a change takes effect when hints
+  // are switched off and on again (SetShowHint), which frees the old window.
   std::function<THintWindow*(TComponent* owner)> HintWindowClass;
   THintWindow* HintWindow() const { return hintWindow_; }
+  // Raised before a hint shows: the handler may change the text or the
+  // place, or refuse the hint (canShow false).
+  struct THintInfo {
+    TControl* HintControl = nullptr;
+    TPoint CursorPos;
+    TRect CursorRect;  // the hint's rectangle as the application would place it
+  };
+  using TShowHintEvent = std::function<void(std::wstring& hint, bool& canShow, THintInfo& info)>;
+  TShowHintEvent OnShowHint;
+  // The work area of the monitor under a screen point.
+  static TRect WorkAreaAt(TPoint p);
   void CancelHint();
   // Shows the hint of the control under the pointer now.
   void ActivateHint(TPoint cursorPos);

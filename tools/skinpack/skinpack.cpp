@@ -16,6 +16,9 @@
 //                                  caption, button I hot
 //   skinpack hittest FILE W H X Y [--icons LIST] [--raw]  the hit-test code of a point
 //   skinpack region FILE W H [--icons LIST] [--raw]  the window region, one rect per line
+//   skinpack hint FILE TEXT OUT.bmp [--text-size W H] [--raw]
+//                                  the skinned hint window for TEXT ("@" starts a line);
+//                                  the text's extent is estimated unless given
 //
 // Every failure is one line on stderr and a non-zero exit: skin files come
 // from anywhere, and authors need to see what is wrong with theirs.
@@ -25,11 +28,13 @@
 #include <filesystem>
 #include <fstream>
 #include <iostream>
+#include <optional>
 #include <set>
 #include <string>
 #include <vector>
 
 #include "FramePreview.h"
+#include "HintPreview.h"
 #include "SkinRender.h"
 #include "vxBmpCodec.h"
 #include "vxSkinContainer.h"
@@ -50,7 +55,7 @@ class UsageError : public std::runtime_error {
 constexpr const char* kUsage =
     "usage: skinpack build DIR/definition.ini -o FILE | info FILE [--raw] | dump FILE NAME [--raw] | "
     "unpack FILE DIR [--raw] | render FILE NAME W H OUT.bmp [--state S] [--raw] | frame FILE W H [--icons LIST] [--raw] | "
-    "hittest FILE W H X Y [--icons LIST] [--raw]";
+    "hittest FILE W H X Y [--icons LIST] [--raw] | hint FILE TEXT OUT.bmp [--text-size W H] [--raw]";
 
 void WriteFile(const fs::path& file, ByteSpan bytes) {
   std::ofstream out(file, std::ios::binary | std::ios::trunc);
@@ -304,6 +309,33 @@ int TakeNumber(std::vector<std::string>& args, const char* option, int low, int 
   return -1;
 }
 
+// --text-size W H, taken out of the arguments.
+std::optional<std::pair<int, int>> TakeTextSize(std::vector<std::string>& args) {
+  for (auto it = args.begin(); it != args.end(); ++it) {
+    if (*it != "--text-size") continue;
+    if (args.end() - it < 3) throw UsageError("skinpack hint: --text-size needs a width and a height");
+    const std::vector<std::string> wh(it + 1, it + 3);
+    const std::vector<int> size = Numbers(wh, 0, 2, 0, frame::kMaxHintSide, "text width and height");
+    args.erase(it, it + 3);
+    return std::pair{size[0], size[1]};
+  }
+  return std::nullopt;
+}
+
+int Hint(std::vector<std::string> args, bool raw) {
+  const auto textSize = TakeTextSize(args);
+  if (args.size() != 3) throw UsageError(kUsage);
+  TvxSkinData data;
+  data.LoadCompressedStoredSkin(LoadStoredSkin(fs::u8path(args[0]), raw));
+  if (data.Empty()) throw EvxSkinError("the skin is empty");
+  const frame::HintPreview p = frame::RenderHintPreview(data, args[1], "@", textSize);
+  WriteFile(fs::u8path(args[2]), EncodeBmp(p.image, 24));
+  const PixRect& t = p.geometry.textRect;
+  std::printf("rendered a hint of %d line%s at %dx%d, text box %d,%d,%d,%d\n", p.lines, p.lines == 1 ? "" : "s",
+              p.geometry.width, p.geometry.height, t.left, t.top, t.right, t.bottom);
+  return 0;
+}
+
 int Frame(std::vector<std::string> args, bool raw) {
   const frame::TvxBorderIcons icons = TakeIcons(args);
   const std::string render = TakeRender(args);
@@ -377,6 +409,7 @@ int Run(std::vector<std::string> args) {
   if (command == "frame") return Frame(args, raw);
   if (command == "hittest") return HitTest(args, raw);
   if (command == "region") return Region(args, raw);
+  if (command == "hint") return Hint(args, raw);
   throw UsageError(kUsage);
 }
 
