@@ -165,6 +165,14 @@ void TvxSkinPopupWindow::Open(const frame::Rect& anchor, bool subMenu, bool popu
                             at.Y, size_.width, size_.height, owner, nullptr, GetModuleHandleW(nullptr), nullptr);
   if (!handle_) return;
   SetWindowLongPtrW(handle_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+  // The window's text lists its items, one a line (shortcut after a tab), for
+  // screen readers and other programs that read windows.
+  std::string listing;
+  for (const frame::MenuItem* m : models) {
+    if (!listing.empty()) listing += "\n";
+    listing += m->caption + (m->shortcut.empty() ? "" : "\t" + m->shortcut);
+  }
+  SetWindowTextW(handle_, tk::Utf8ToWide(listing).c_str());
   if (auto sized = frame::PopupWindowRegion(menu_.look_, size_)) {
     if (HRGN rgn = SizedRegionHandle(*sized)) SetWindowRgn(handle_, rgn, FALSE);
   }

@@ -150,8 +150,16 @@ bool TvxChassis::MenuMessage(tk::TMessage& m) {
     case WM_KILLFOCUS:
     case WM_CANCELMODE:
     case WM_MOUSEACTIVATE:
-    case WM_NCLBUTTONDOWN:
     case WM_NCRBUTTONDOWN:
+      dismiss();
+      // The platform's own handling of a right press on the caption waits in
+      // a loop of its own for the button's release and then opens its menu:
+      // the frame's menu opens at once instead.
+      if (!Skinnable() || m.WParam != HTCAPTION) return false;
+      Mouse(m);
+      m.Result = 0;
+      return true;
+    case WM_NCLBUTTONDOWN:
     case WM_NCMBUTTONDOWN:
     case WM_LBUTTONDOWN:
     case WM_RBUTTONDOWN:
