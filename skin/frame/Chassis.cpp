@@ -112,6 +112,7 @@ TvxChassis::TvxChassis(tk::TComponent* owner)
 
 TvxChassis::~TvxChassis() {
   if (menuLoopHook_ && tk::Application) tk::Application->RemoveMessageHook(menuLoopHook_);
+  SetTrayIcon(nullptr);
   if (form_) {
     form_->FrameKeepsWindowState = false;
     form_->WindowProc.Remove(hook_);
@@ -122,6 +123,7 @@ TvxChassis::~TvxChassis() {
 void TvxChassis::Notification(tk::TComponent* component, tk::TOperation operation) {
   tk::TComponent::Notification(component, operation);
   if (operation != tk::opRemove) return;
+  EffectsNotification(component);
   if (component == skinData_.Get()) {
     skinData_.Notification(component, operation);
     if (form_ && !(form_->ComponentState() & tk::csDestroying)) ApplySkinData();
@@ -384,6 +386,7 @@ void TvxChassis::Hook(tk::TMessage& m, const tk::TWndMethod& next) {
     case WM_NCACTIVATE:
       if (!skinnable) break;
       Activation(m);
+      EffectsActivation(m.WParam != 0);
       return;
     case WM_ACTIVATE:
       next(m);
@@ -418,6 +421,7 @@ void TvxChassis::Hook(tk::TMessage& m, const tk::TWndMethod& next) {
       } else if (!logo_.Empty()) {
         InvalidateRect(form_->Handle(), nullptr, TRUE);
       }
+      EffectsSized();
       return;
     case WM_ENTERSIZEMOVE:
     case WM_SIZING:
@@ -434,6 +438,7 @@ void TvxChassis::Hook(tk::TMessage& m, const tk::TWndMethod& next) {
         RunStateActions(states_.Shown(StateEnvNow(o, mon)));
         if (skinnable) ForceRelayout();
       }
+      EffectsShowWindow(m.WParam != 0);
       return;
     case WM_SYSCOMMAND:
       if ((m.WParam & 0xFFF0) == SC_RESTORE && OnRestore) OnRestore(this);
@@ -456,6 +461,9 @@ void TvxChassis::Hook(tk::TMessage& m, const tk::TWndMethod& next) {
       }
       ApplySkinData();
       return;
+    case WM_TIMER:
+      EffectsTimer(m.WParam);
+      break;
     case WM_DESTROY:
       hoverTimer_->SetEnabled(false);
       morphTimer_->SetEnabled(false);
@@ -1116,6 +1124,7 @@ void TvxChassis::RunStateActions(const frame::StateActions& actions) {
 void TvxChassis::RunCommand(frame::TvxStdCommand command) {
   using C = frame::TvxStdCommand;
   using S = frame::TvxFrameWindowState;
+  if (EffectsCommand(command)) return;
   switch (command) {
     case C::cmclose:
       form_->Close();

@@ -15,6 +15,7 @@
 #include <functional>
 #include <string>
 
+#include "ClientInActivePanel.h"
 #include "FrameHitTest.h"
 #include "FrameMouse.h"
 #include "FramePaint.h"
@@ -23,8 +24,10 @@
 #include "WindowStates.h"
 #include "tkForms.h"
 #include "tkTimer.h"
+#include "TrayIcon.h"
 #include "vxRegionWin.h"
 #include "vxSkinDataComponents.h"
+#include "vxWindowFade.h"
 
 namespace vx {
 
@@ -33,8 +36,6 @@ using frame::TvxBorderIcon;
 using frame::TvxBorderIcons;
 using frame::TvxPositionInMonitor;
 using enum frame::TvxPositionInMonitor;
-enum class TvxClientInActiveEffect { vxieSemiTransparent, vxieBlur };
-using enum TvxClientInActiveEffect;
 
 // Replaces the caption text drawing: the canvas the caption is drawn on, the
 // caption's rectangle on it and whether the frame is active.
@@ -113,9 +114,8 @@ class TvxChassis : public tk::TComponent {
   bool ShowObjectHint = false, UseDefaultObjectHint = true;
   bool ClientInActiveEffect = false;
   TvxClientInActiveEffect ClientInActiveEffectType = vxieSemiTransparent;
-  bool AlphaBlend = false, AlphaBlendAnimation = false;
   bool MenusAlphaBlend = false, MenusAlphaBlendAnimation = false;
-  int AlphaBlendValue = 200, MenusAlphaBlendValue = 200;
+  int MenusAlphaBlendValue = 200;
   int MaxMenuItemsInWindow = 0;
   bool UseSkinFontInMenu = true;
   int DefMenuItemHeight = 20;
@@ -258,6 +258,55 @@ class TvxChassis : public tk::TComponent {
   uint64_t clientTileGeneration_ = ~uint64_t{0};
   tk::TTimer* hoverTimer_ = nullptr;
   tk::TTimer* morphTimer_ = nullptr;
+
+  // ---- window effects and the tray (ChassisEffects.cpp) ----
+ public:
+  // Constant opacity of the window (layered); applied at once when set.
+  bool AlphaBlend() const { return alphaBlend_; }
+  void SetAlphaBlend(bool on);
+  int AlphaBlendValue() const { return alphaBlendValue_; }
+  void SetAlphaBlendValue(int value);
+  // Fades the window in from transparent each time it is shown.
+  bool AlphaBlendAnimation() const { return alphaBlendAnimation_; }
+  void SetAlphaBlendAnimation(bool on) { alphaBlendAnimation_ = on; }
+  // The millisecond tick counter the fade reads (GetTickCount when empty).
+  std::function<uint32_t()> FadeClock;
+  bool Fading() const { return fade_.Running(); }
+
+  TvxTrayIcon* TrayIcon() const { return trayIcon_; }
+  void SetTrayIcon(TvxTrayIcon* icon);
+  void MinimizeToTray();
+  void RestoreFromTray();
+  tk::TNotifyEvent OnMinimizeToTray, OnRestoreFromTray;
+  // The menu a tray icon without one of its own gets: restore and close.
+  tk::TPopupMenu* TrayPopupMenu();
+
+  // The picture over the client area while the form is inactive, or null.
+  TvxClientInActivePanel* ClientInActivePanel() const { return inActivePanel_; }
+
+ private:
+  static constexpr UINT_PTR kFadeTimerId = 1;
+  bool FadeWanted() const;
+  int FadeTarget() const;
+  void EffectsShowWindow(bool shown);
+  void EffectsTimer(WPARAM id);
+  void EffectsSized();
+  void EffectsActivation(bool active);
+  void EffectsNotification(tk::TComponent* component);
+  bool EffectsCommand(frame::TvxStdCommand command);
+  void SetLayered(bool on);
+  void ApplyOpacity(int alpha);
+  void StopFade();
+  void FreeInActivePanel();
+
+  bool alphaBlend_ = false, alphaBlendAnimation_ = false;
+  int alphaBlendValue_ = 200;
+  TvxWindowFade fade_;
+  bool fadePending_ = false, transitionsOff_ = false;
+  TvxTrayIcon* trayIcon_ = nullptr;
+  tk::TPopupMenu* trayMenu_ = nullptr;
+  bool trayDblClickOurs_ = false;
+  TvxClientInActivePanel* inActivePanel_ = nullptr;
 };
 
 // The chassis attached to a form, or null.

@@ -81,10 +81,8 @@ void TvxChassis::RunSystemMenuCommand(frame::SystemMenuCommand command) {
     case A::RollUp: SetRollUpState(true); break;
     case A::RollDown: SetRollUpState(false); break;
     case A::Close: form_->Close(); break;
-    // The tray belongs to the tray icon component, which the frame does not
-    // carry yet: these do nothing, as without a tray icon.
-    case A::MinimizeToTray:
-    case A::RestoreFromTray:
+    case A::MinimizeToTray: MinimizeToTray(); break;
+    case A::RestoreFromTray: RestoreFromTray(); break;
     case A::None: break;
   }
 }

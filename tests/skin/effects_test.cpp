@@ -9,6 +9,7 @@
 #include "vxEffects.h"
 #include "vxLayerFade.h"
 #include "vxMorph.h"
+#include "vxWindowFade.h"
 #include "vxStackBlur.h"
 
 namespace vx {
@@ -288,6 +289,53 @@ TEST(Fade, StepsByATenthAndAlwaysEnds) {
   EXPECT_EQ(f.Target(), 255);
   f.Start(-5);
   EXPECT_TRUE(f.Done());
+}
+
+TEST(WindowFade, StepsAFifteenthNoCloserThanTheGapAndEndsAtTheTarget) {
+  TvxWindowFade f;
+  f.Start(200);
+  EXPECT_EQ(f.Step(), 13);
+  uint32_t now = 1000;
+  EXPECT_TRUE(f.Advance(now));  // the first step is at once
+  EXPECT_EQ(f.Alpha(), 13);
+  EXPECT_FALSE(f.Advance(now + 5));  // more than 5 ms must pass
+  EXPECT_EQ(f.Alpha(), 13);
+  now += 6;
+  EXPECT_TRUE(f.Advance(now));
+  EXPECT_EQ(f.Alpha(), 26);
+  std::vector<int> seen;
+  for (int i = 0; i < 100 && f.Running(); ++i) {
+    now += 6;
+    if (f.Advance(now)) seen.push_back(f.Alpha());
+  }
+  ASSERT_FALSE(seen.empty());
+  EXPECT_EQ(seen.back(), 200);  // the last step is cut to the target
+  EXPECT_EQ(seen.size(), 14u);  // 16 steps in all: 15 of 13 and the rest
+  EXPECT_FALSE(f.Running());
+  EXPECT_FALSE(f.Advance(now + 100));
+
+  f.Start(7, TvxWindowFade::kHintGapMs);  // a small target still moves by 1
+  EXPECT_EQ(f.Step(), 1);
+  EXPECT_TRUE(f.Advance(0));
+  EXPECT_FALSE(f.Advance(3));
+  EXPECT_TRUE(f.Advance(4));
+  EXPECT_EQ(f.Alpha(), 2);
+
+  f.Start(999);
+  EXPECT_EQ(f.Target(), 255);
+  f.Start(0);
+  EXPECT_FALSE(f.Running());
+  EXPECT_FALSE(f.Advance(0));
+}
+
+TEST(WindowFade, TheTickCounterWrapNeitherStallsNorRushes) {
+  TvxWindowFade f;
+  f.Start(255);
+  uint32_t now = 0xFFFFFFFDu;
+  ASSERT_TRUE(f.Advance(now));
+  EXPECT_FALSE(f.Advance(now + 4));  // wrapped to 1: only 4 ms later
+  EXPECT_TRUE(f.Advance(now + 6));   // wrapped to 3: 6 ms later
+  EXPECT_EQ(f.Alpha(), 34);
 }
 
 }  // namespace
