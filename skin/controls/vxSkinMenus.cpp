@@ -6,6 +6,7 @@
 
 #include "Chassis.h"
 #include "vxPixmapDib.h"
+#include "vxPlatform.h"
 #include "vxRegionWin.h"
 
 namespace vx {
@@ -15,6 +16,7 @@ using K = frame::MenuEvent::Kind;
 
 constexpr UINT_PTR kMouseTimer = 1;
 constexpr UINT_PTR kScrollTimer = 2;
+constexpr UINT_PTR kFadeTimer = 3;
 constexpr unsigned kMouseTimerMs = 50;
 constexpr unsigned kScrollTimerMs = 100;
 constexpr unsigned kSubmenuDelayMs = 500;
@@ -120,6 +122,7 @@ TvxSkinPopupWindow::~TvxSkinPopupWindow() {
   if (handle_) {
     KillTimer(handle_, kMouseTimer);
     KillTimer(handle_, kScrollTimer);
+    KillTimer(handle_, kFadeTimer);
     SetWindowLongPtrW(handle_, GWLP_USERDATA, 0);
     DestroyWindow(handle_);
   }
@@ -161,8 +164,13 @@ void TvxSkinPopupWindow::Open(const frame::Rect& anchor, bool subMenu, bool popu
 
   RegisterPopupClass(&TvxSkinPopupWindow::Proc);
   HWND owner = menu_.Form && menu_.Form->HandleAllocated() ? menu_.Form->Handle() : nullptr;
-  handle_ = CreateWindowExW(WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE, kPopupClass, L"", WS_POPUP, at.X,
-                            at.Y, size_.width, size_.height, owner, nullptr, GetModuleHandleW(nullptr), nullptr);
+  const TvxPlatform& platform = TvxPlatform::Get();
+  const bool layered = menu_.AlphaBlend && platform.LayeredWindowsAvailable();
+  const bool fadeIn = layered && menu_.AlphaBlendAnimation && level_ == 0;
+  DWORD ex = WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE;
+  if (layered) ex |= WS_EX_LAYERED;
+  handle_ = CreateWindowExW(ex, kPopupClass, L"", WS_POPUP, at.X, at.Y, size_.width, size_.height, owner, nullptr,
+                            GetModuleHandleW(nullptr), nullptr);
   if (!handle_) return;
   SetWindowLongPtrW(handle_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
   // The window's text lists its items, one a line (shortcut after a tab), for
@@ -176,9 +184,28 @@ void TvxSkinPopupWindow::Open(const frame::Rect& anchor, bool subMenu, bool popu
   if (auto sized = frame::PopupWindowRegion(menu_.look_, size_)) {
     if (HRGN rgn = SizedRegionHandle(*sized)) SetWindowRgn(handle_, rgn, FALSE);
   }
+  if (layered) {
+    // The first window fades in from transparent, driven by a timer so the
+    // program keeps answering meanwhile; the others show at the set opacity.
+    alpha_ = fadeIn ? 0 : std::clamp(menu_.AlphaBlendValue, 0, 255);
+    platform.SetOpacity(handle_, static_cast<BYTE>(alpha_));
+    if (fadeIn) {
+      fade_.Start(menu_.AlphaBlendValue);
+      SetTimer(handle_, kFadeTimer, 1, nullptr);
+    }
+  }
   SetWindowPos(handle_, HWND_TOPMOST, at.X, at.Y, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
   GetCursorPos(&lastMouse_);
   SetTimer(handle_, kMouseTimer, kMouseTimerMs, nullptr);
+}
+
+void TvxSkinPopupWindow::FadeTick() {
+  const uint32_t now = menu_.FadeClock ? menu_.FadeClock() : GetTickCount();
+  if (fade_.Advance(now)) {
+    alpha_ = fade_.Alpha();
+    TvxPlatform::Get().SetOpacity(handle_, static_cast<BYTE>(alpha_));
+  }
+  if (!fade_.Running()) KillTimer(handle_, kFadeTimer);
 }
 
 void TvxSkinPopupWindow::Relayout() {
@@ -294,6 +321,7 @@ LRESULT TvxSkinPopupWindow::Handle(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_TIMER:
       if (wp == kMouseTimer) MouseTick();
       else if (wp == kScrollTimer) menu_.Run(menu_.nav_.ScrollTimerFired(level_));
+      else if (wp == kFadeTimer) FadeTick();
       return 0;
     case WM_MOUSEMOVE:
       MouseTick();

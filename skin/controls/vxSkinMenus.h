@@ -24,6 +24,7 @@
 #include "tkTimer.h"
 #include "vxSkinData.h"
 #include "vxSkinDataComponents.h"
+#include "vxWindowFade.h"
 
 namespace vx {
 
@@ -66,6 +67,9 @@ class TvxSkinPopupWindow {
   void Repaint();
   void StartScrollTimer();
   void StopScrollTimer();
+  // The opacity the menu's alpha settings gave it (255: not layered).
+  int Alpha() const { return alpha_; }
+  bool Fading() const { return fade_.Running(); }
 
  private:
   static LRESULT CALLBACK Proc(HWND h, UINT msg, WPARAM wp, LPARAM lp);
@@ -80,8 +84,10 @@ class TvxSkinPopupWindow {
   HWND handle_ = nullptr;
   frame::PopupSize size_;
   std::vector<TvxSkinMenuItem> items_;
+  void FadeTick();
   POINT lastMouse_{-1, -1};
-  HRGN region_ = nullptr;
+  TvxWindowFade fade_;
+  int alpha_ = 255;
 };
 
 class TvxSkinMenu : public tk::TComponent {
@@ -95,6 +101,8 @@ class TvxSkinMenu : public tk::TComponent {
   bool UseSkinFont = true;
   bool AlphaBlend = false, AlphaBlendAnimation = false;
   int AlphaBlendValue = 150;
+  // The fade's clock (GetTickCount when empty); tests replace it.
+  std::function<uint32_t()> FadeClock;
   int MaxItemsInWindow = 0;
   // Receives WM_SKIN_MENU_CLOSED when all menus close.
   tk::TCustomForm* Form = nullptr;

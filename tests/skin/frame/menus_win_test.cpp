@@ -386,4 +386,57 @@ TEST_F(MenusTest, HundredOpeningsLeaveNothingBehind) {
   EXPECT_LE(PumpUntilSteady(user), user0);
 }
 
+struct Layered {
+  bool layered = false;
+  int alpha = 255;
+};
+Layered LayeredState(HWND h) {
+  Layered s;
+  s.layered = (GetWindowLongPtrW(h, GWL_EXSTYLE) & WS_EX_LAYERED) != 0;
+  BYTE alpha = 255;
+  DWORD flags = 0;
+  if (s.layered && GetLayeredWindowAttributes(h, nullptr, &alpha, &flags) && (flags & LWA_ALPHA)) s.alpha = alpha;
+  return s;
+}
+
+TEST_F(MenusTest, MenuAlphaIsAppliedOrFadedInByTheTimer) {
+  // Off by default: no layered window.
+  RightClickCaption();
+  EXPECT_FALSE(LayeredState(Popups()[0]).layered);
+  Key(VK_ESCAPE);
+
+  chassis->MenusAlphaBlend = true;
+  chassis->MenusAlphaBlendValue = 150;
+  RightClickCaption();
+  Layered s = LayeredState(Popups()[0]);
+  EXPECT_TRUE(s.layered);
+  EXPECT_EQ(s.alpha, 150);
+  Key(VK_ESCAPE);
+
+  // With the animation the first window starts transparent and climbs by
+  // 150 / 15 each time the clock has moved on more than 5 ms.
+  chassis->MenusAlphaBlendAnimation = true;
+  uint32_t clock = 0xFFFFFFF0u;  // across the tick counter's wrap
+  Menu().FadeClock = [&] { return clock; };
+  RightClickCaption();
+  HWND popup = Popups()[0];
+  EXPECT_TRUE(LayeredState(popup).layered);
+  ASSERT_TRUE(PumpUntil([&] { return LayeredState(popup).alpha == 10; }));
+  Pump(50);  // the clock stands still: no further step
+  EXPECT_EQ(LayeredState(popup).alpha, 10);
+  std::vector<int> seen{10};
+  for (int i = 0; i < 20 && LayeredState(popup).alpha < 150; ++i) {
+    clock += 6;
+    const int before = LayeredState(popup).alpha;
+    ASSERT_TRUE(PumpUntil([&] { return LayeredState(popup).alpha != before; }));
+    seen.push_back(LayeredState(popup).alpha);
+  }
+  EXPECT_EQ(seen.size(), 15u);
+  EXPECT_EQ(seen.back(), 150);
+  for (size_t i = 1; i < seen.size(); ++i) EXPECT_EQ(seen[i] - seen[i - 1], 10);
+  EXPECT_FALSE(Menu().Window(0)->Fading());
+  Key(VK_ESCAPE);
+  Menu().FadeClock = nullptr;
+}
+
 }  // namespace
