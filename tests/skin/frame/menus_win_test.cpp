@@ -439,4 +439,43 @@ TEST_F(MenusTest, MenuAlphaIsAppliedOrFadedInByTheTimer) {
   Menu().FadeClock = nullptr;
 }
 
+TEST_F(MenusTest, AFormFreedWithItsMenuOpenTakesTheMenuAlong) {
+  RightClickCaption();
+  int keys = 0;
+  const tk::THookToken watch = app->AddMessageHook([&](MSG& m, bool&) {
+    if (m.message == WM_KEYDOWN) ++keys;
+  });
+  form->Free();
+  form = nullptr;
+  PumpUntilIdle();
+  EXPECT_TRUE(Popups().empty());
+  // The frame's hook went with it: keys reach the loop's other watchers.
+  PostThreadMessageW(GetCurrentThreadId(), WM_KEYDOWN, VK_DOWN, 1);
+  PumpUntilIdle();
+  EXPECT_EQ(keys, 1);
+  app->RemoveMessageHook(watch);
+}
+
+TEST_F(MenusTest, ACommandThatOpensAnotherMenuRunsOnTheNewOne) {
+  auto* menu = new vx::TvxSkinPopupMenu(form);
+  auto* again = new tk::TMenuItem(menu->Items());
+  again->SetCaption(L"&Again");
+  menu->Items()->Add(again);
+  int runs = 0;
+  again->OnClick = [&](tk::TObject*) {
+    // The handler opens the menu once more, from inside the old one's command.
+    if (++runs == 1) menu->Popup(200, 200);
+  };
+  menu->Popup(100, 100);
+  PumpUntilIdle();
+  Key('A');
+  EXPECT_EQ(runs, 1);
+  ASSERT_EQ(Popups().size(), 1u);
+  EXPECT_TRUE(chassis->MenuOpen());
+  Key('A');
+  EXPECT_EQ(runs, 2);
+  EXPECT_TRUE(Popups().empty());
+  EXPECT_FALSE(chassis->MenuOpen());
+}
+
 }  // namespace
