@@ -439,6 +439,43 @@ TEST_F(MenusTest, MenuAlphaIsAppliedOrFadedInByTheTimer) {
   Menu().FadeClock = nullptr;
 }
 
+TEST_F(MenusTest, AReleaseOverAnItemRunsItButNotOverALineOrADisabledItem) {
+  auto* menu = new vx::TvxSkinPopupMenu(form);
+  std::vector<std::wstring> ran;
+  auto add = [&](const wchar_t* caption, bool enabled) {
+    auto* i = new tk::TMenuItem(menu->Items());
+    i->SetCaption(caption);
+    i->Enabled = enabled;
+    i->OnClick = [&ran, caption](tk::TObject*) { ran.push_back(caption); };
+    menu->Items()->Add(i);
+  };
+  add(L"One", true);
+  add(L"-", true);
+  add(L"Off", false);
+  add(L"Two", true);
+  menu->Popup(100, 100);
+  PumpUntilIdle();
+  ASSERT_EQ(Popups().size(), 1u);
+  HWND popup = Popups()[0];
+  auto releaseOver = [&](int index) {
+    RECT w{}, r = Menu().Window(0)->ItemScreenRect(index);
+    GetWindowRect(popup, &w);
+    PostMessageW(popup, WM_LBUTTONUP, 0, MAKELPARAM(r.left - w.left + 5, r.top - w.top + 2));
+    PumpUntilIdle();
+  };
+  releaseOver(1);
+  releaseOver(2);
+  EXPECT_TRUE(ran.empty());
+  EXPECT_EQ(Popups().size(), 1u);
+  // A press inside the menu window leaves it open.
+  PostMessageW(popup, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+  PumpUntilIdle();
+  EXPECT_EQ(Popups().size(), 1u);
+  releaseOver(3);
+  EXPECT_EQ(ran, (std::vector<std::wstring>{L"Two"}));
+  EXPECT_TRUE(Popups().empty());
+}
+
 TEST_F(MenusTest, AFormFreedWithItsMenuOpenTakesTheMenuAlong) {
   RightClickCaption();
   int keys = 0;
