@@ -113,6 +113,7 @@ TvxChassis::TvxChassis(tk::TComponent* owner)
 TvxChassis::~TvxChassis() {
   if (menuLoopHook_ && tk::Application) tk::Application->RemoveMessageHook(menuLoopHook_);
   SetTrayIcon(nullptr);
+  if (quickImages_) quickImages_->UnRegisterChanges(this);
   if (form_) {
     form_->FrameKeepsWindowState = false;
     form_->WindowProc.Remove(hook_);
@@ -130,6 +131,7 @@ void TvxChassis::Notification(tk::TComponent* component, tk::TOperation operatio
     return;
   }
   skinData_.Notification(component, operation);
+  CaptionNotification(component);
   if (component == form_) form_ = nullptr;
 }
 
@@ -534,6 +536,7 @@ void TvxChassis::HitTest(tk::TMessage& m) {
   in.state.maximized = states_.State() == frame::TvxFrameWindowState::Maximized;
   in.state.sizeMoveLoop = sizeMoveLoop_;
   in.state.objectHot = mouse_.Hot() >= 0;
+  in.quickButtons = QuickStrip();
   const frame::HitCode code = frame::HitTestFrame(in, p.x, p.y, w, hgt);
   m.Result = static_cast<int>(code);
   if (code == frame::HitCode::Object) RunEvents(mouse_.ObjectHit(p.x, p.y));
@@ -553,7 +556,10 @@ void TvxChassis::CaptionActivity() {
   const bool a = IsFrameActive();
   frame::FrameObjectList& objects = mouse_.Objects();
   const int caption = frame::FirstCaptionIndex(objects);
-  if (caption >= 0) objects[caption].Active = a;
+  if (caption >= 0 && objects[caption].Active != a) {
+    objects[caption].Active = a;
+    CaptionActiveChanged();
+  }
   if (a) {
     if (OnActivate) OnActivate(this);
   } else if (OnDeActivate) {
@@ -669,7 +675,7 @@ void TvxChassis::PaintFrame(HDC target) {
             }
           }
         },
-        InEffect());
+        InEffect(), QuickButtonsForPaint());
   } else {
     // Nothing is painted while a new skin is being loaded: the old frame
     // stays on screen until the new one is in.
@@ -750,6 +756,8 @@ void TvxChassis::DrawSkinCaptionText(TvxPixmap& strip, const frame::FrameObject&
   if (tr.IsEmpty()) return;
   const int skinWidth = rec->skinrect.Right - rec->skinrect.Left;
   Rect t{tr.Left, tr.Top, rect.Width() + tr.Right - skinWidth, tr.Bottom};
+  const int quickIndent = QuickTextIndent();
+  t.Left += quickIndent;
   const Rect frameRect{rec->framerect.Left, rec->framerect.Top, rec->framerect.Right, rec->framerect.Bottom};
   if (!frameRect.IsEmpty()) {
     t.Left += rec->frametextrect.Left;
@@ -767,8 +775,9 @@ void TvxChassis::DrawSkinCaptionText(TvxPixmap& strip, const frame::FrameObject&
   const SIZE size = TextSize(dc, text);
   SelectObject(dc, old);
   int x = t.Left;
-  if (rec->alignment == TvxAlignment::taRightJustify) x = t.Right - size.cx;
-  else if (rec->alignment == TvxAlignment::taCenter) x = t.Left + t.Width() / 2 - size.cx / 2;
+  // Text beside quick buttons is always centred.
+  if (rec->alignment == TvxAlignment::taCenter || quickIndent > 0) x = t.Left + t.Width() / 2 - size.cx / 2;
+  else if (rec->alignment == TvxAlignment::taRightJustify) x = t.Right - size.cx;
   int y = t.Top + t.Height() / 2 - size.cy / 2;
   x += rect.Left;
   y += rect.Top;
@@ -948,6 +957,7 @@ void TvxChassis::MorphStep() {
 }
 
 void TvxChassis::RunEvents(const frame::FrameEvents& events) {
+  CaptionObjectEvents(events);
   bool repaint = false;
   // A handler may change the skin (a new object list) or free the form: the
   // object is looked up again by its index for every event.

@@ -22,12 +22,14 @@
 #include "FrameTypes.h"
 #include "SystemMenu.h"
 #include "WindowStates.h"
+#include "tkImgList.h"
 #include "tkForms.h"
 #include "tkTimer.h"
 #include "TrayIcon.h"
 #include "vxRegionWin.h"
 #include "vxSkinDataComponents.h"
 #include "vxWindowFade.h"
+#include "vxQuickButtonItems.h"
 
 namespace vx {
 
@@ -307,6 +309,33 @@ class TvxChassis : public tk::TComponent {
   tk::TPopupMenu* trayMenu_ = nullptr;
   bool trayDblClickOurs_ = false;
   TvxClientInActivePanel* inActivePanel_ = nullptr;
+
+  // ---- the caption's quick buttons and the frame's animations (ChassisCaption.cpp) ----
+ public:
+  TvxQuickButtonItems& QuickButtons() { return quickButtons_; }
+  // The quick buttons' images; none: the buttons are not shown.
+  tk::TCustomImageList* QuickImageList() const { return quickImages_; }
+  void SetQuickImageList(tk::TCustomImageList* list);
+  // The 25 ms tick of the caption animation and the animate objects runs.
+  bool AnimationRunning() const;
+
+ private:
+  bool QuickButtonsShown() const;
+  void QuickButtonsChanged();
+  void CaptionNotification(tk::TComponent* component);
+  void CaptionActiveChanged();
+  void StartAnimations();
+  void AnimationTick();
+  void CaptionObjectEvents(const frame::FrameEvents& events);
+  bool LayoutQuickButtons();
+  const frame::QuickButtonsPaint* QuickButtonsForPaint();
+  frame::QuickButtonStrip QuickStrip();
+  int QuickTextIndent();
+  TvxQuickButtonItems quickButtons_{[this] { QuickButtonsChanged(); }};
+  tk::TCustomImageList* quickImages_ = nullptr;
+  tk::TTimer* animationTimer_ = nullptr;
+  std::vector<frame::QuickButton*> quickRefs_;
+  frame::QuickButtonsPaint quickPaint_;
 };
 
 // The chassis attached to a form, or null.

@@ -15,7 +15,7 @@ bool CaptionTest(const HitTestInput& in, int x, int y) {
     Rect r = o.rect;
     // The quick-button strip at the caption's left is not caption.
     if (in.quickButtons.count > 0 && in.quickButtons.imageWidth >= 0)
-      r.Left += in.quickButtons.count * (in.quickButtons.imageWidth + 8);
+      r.Left += in.quickButtons.leading + in.quickButtons.count * (in.quickButtons.imageWidth + 8);
     if (r.Contains(x, y)) return true;
   }
   return false;

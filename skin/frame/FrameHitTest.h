@@ -23,8 +23,9 @@ struct HitTestState {
 };
 
 struct QuickButtonStrip {
-  int count = 0;        // quick buttons
+  int count = 0;        // visible quick buttons
   int imageWidth = -1;  // QuickImageList's image width; -1 without a list
+  int leading = 0;      // the divider and its gap before the first button
 };
 
 struct HitTestInput {

@@ -1,5 +1,7 @@
 #include "FrameMouse.h"
 
+#include "FrameAnimation.h"
+
 namespace vx::frame {
 namespace {
 
@@ -42,6 +44,12 @@ void FrameMouse::Enter(int i, FrameEvents& ev) {
   FrameObject& o = objects_[i];
   if (o.kind == ObjectKind::StdButton && o.command != TvxStdCommand::cmdefault)
     o.hint = (!o.restoreHint.empty() && CommandInEffect(o)) ? o.restoreHint : o.normalHint;
+  if (o.kind == ObjectKind::Caption) {
+    // The caption's Active is the window's activity, not the pointer's.
+    o.MouseIn = true;
+    Push(ev, K::MouseEnter, i);
+    return;
+  }
   o.MouseIn = o.Active = true;
   if (!o.activeRect.IsEmpty() || o.Down) Push(ev, K::Redraw, i);
   Push(ev, K::MouseEnter, i);
@@ -50,6 +58,11 @@ void FrameMouse::Enter(int i, FrameEvents& ev) {
 
 void FrameMouse::Leave(int i, FrameEvents& ev) {
   FrameObject& o = objects_[i];
+  if (o.kind == ObjectKind::Caption) {
+    o.MouseIn = false;
+    Push(ev, K::MouseLeave, i);
+    return;
+  }
   o.MouseIn = o.Active = false;
   const bool menuDown = HasMenu(o) && o.Down;
   if ((!o.activeRect.IsEmpty() || o.Down) && !menuDown) Push(ev, K::Redraw, i);
@@ -286,7 +299,8 @@ void FrameMouse::ResetObjects() {
   for (FrameObject& o : objects_) {
     if (o.kind == ObjectKind::Caption) continue;
     o.Active = o.MouseIn = false;
-    if (o.kind != ObjectKind::Animate) o.morph = 0;
+    if (o.kind == ObjectKind::Animate) ResetAnimate(o);
+    else o.morph = 0;
   }
 }
 

@@ -1,5 +1,7 @@
 #include "FrameObjects.h"
 
+#include <algorithm>
+
 namespace vx::frame {
 namespace {
 
@@ -97,6 +99,17 @@ FrameObject FromRecord(const FrameObjectRecord& r, ObjectKind kind) {
   o.restoreHint = r.restorehint;
   o.activeMask = r.activeMask;
   o.picture = r.picture;
+  o.animateRect = r.animateskinrect;
+  o.frameCount = std::max(0, r.framecount);
+  o.animateInterval = r.animateinterval;
+  o.inactiveAnimation = r.inactiveanimation;
+  o.dividerRect = r.dividerrect;
+  o.dividerTransparent = r.dividertransparent;
+  o.dividerTransparentColor = r.dividertransparentcolor;
+  o.countFrames = std::max(1, r.countframes);
+  o.cycle = r.cycle;
+  // Steps faster than the 25 ms animation tick cannot be shown.
+  o.timerInterval = std::max(25, r.timerinterval);
   return o;
 }
 

@@ -51,6 +51,16 @@ struct FrameObjectRecord {
   std::shared_ptr<const TvxPixmap> activeMask;
   // The picture its images come from (activepictureindex), none when absent.
   std::shared_ptr<const TvxPixmap> picture;
+  // Captions: the animation strip, the divider before quick buttons.
+  // Animates: their frames and stepping.
+  Rect animateskinrect;
+  int framecount = 0, animateinterval = 25;
+  bool inactiveanimation = false;
+  Rect dividerrect;
+  bool dividertransparent = false;
+  uint32_t dividertransparentcolor = 0;  // $BBGGRR
+  int countframes = 1, timerinterval = 25;
+  bool cycle = false;
 };
 
 enum class ObjectKind { StdButton, Button, Caption, Animate, UserObject };
@@ -81,6 +91,29 @@ struct FrameObject {
   std::string restoreHint;
   std::shared_ptr<const TvxPixmap> activeMask;
   std::shared_ptr<const TvxPixmap> picture;
+
+  // Caption animation: the strip of cells, their count, the time between
+  // steps; the cell shown now (1 … frameCount while it runs) and the time
+  // gathered towards the next step.
+  Rect animateRect;
+  int frameCount = 0;
+  int animateInterval = 25;
+  bool inactiveAnimation = false;
+  int animFrame = 0;
+  int animAccumulator = 0;
+  // The caption's divider image before the quick buttons.
+  Rect dividerRect;
+  bool dividerTransparent = false;
+  uint32_t dividerTransparentColor = 0;
+  // Animate objects: frames side by side from the skin rectangle, the frame
+  // shown now (1-based), its direction and the time gathered towards the
+  // next step.
+  int countFrames = 1;
+  bool cycle = false;
+  int timerInterval = 25;
+  int currentFrame = 1;
+  bool increment = true;
+  int animElapsed = 0;
 
   bool IsButton() const { return kind == ObjectKind::StdButton || kind == ObjectKind::Button; }
   // Std buttons, and animates acting as buttons: the objects BorderIcons governs.

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "FrameAnimation.h"
 #include "FrameMask.h"
 #include "FrameRecords.h"
 #include "vxCopy.h"
@@ -94,6 +95,7 @@ ObjectImage FrameObjectImage(const FrameObject& o, const ObjectLook& look) {
       // The frame picture holds the caption's background unless it has a
       // look of its own for the active state.
       if (o.activeRect.IsEmpty()) return {};
+      if (const Rect cell = CaptionAnimationCell(o); !cell.IsEmpty()) return {cell, false};
       return o.Active ? ObjectImage{o.activeRect, false} : ObjectImage{o.skinRect, true};
     case ObjectKind::StdButton:
       if (o.Enabled && look.commandInEffect && !o.restoreRect.IsEmpty()) return {RestoreImage(o, look), false};
@@ -103,14 +105,17 @@ ObjectImage FrameObjectImage(const FrameObject& o, const ObjectLook& look) {
       if (o.Down && o.MouseIn && !o.downRect.IsEmpty()) return {o.downRect, false};
       return BaseImage(o, look);
     case ObjectKind::Animate:
+      if (o.Enabled && !look.frameActive && !o.inactiveRect.IsEmpty()) return {o.inactiveRect, false};
       if (o.Down && o.MouseIn && !o.downRect.IsEmpty()) return {o.downRect, false};
-      return BaseImage(o, look);
+      if (!o.inPicture && !look.fullRedraw && o.currentFrame <= 1) return {};
+      return {AnimateFrameRect(o, look.commandInEffect), false};
   }
   return {};
 }
 
 bool MorphApplies(const FrameObject& o, const ObjectLook& look) {
-  return look.effects && o.morphing && o.kind != ObjectKind::UserObject && o.kind != ObjectKind::Caption;
+  return look.effects && o.morphing && o.kind != ObjectKind::UserObject && o.kind != ObjectKind::Caption &&
+         o.kind != ObjectKind::Animate;
 }
 
 namespace {
@@ -208,7 +213,9 @@ void CopyPixels(const TvxPixmap& from, TvxPixmap& to) {
 
 const BorderStrips& ComposeSkinFrame(const TvxSkinData& data, const FrameSkin& skin, const FrameGeometry& g,
                                      const FrameObjectList& objects, bool frameActive, FrameStripCache& cache,
-                                     const CaptionTextPainter& captionText, CommandsInEffect inEffect) {
+                                     const CaptionTextPainter& captionText, CommandsInEffect inEffect,
+                                     const QuickButtonsPaint* quick) {
+  const int firstCaption = FirstCaptionIndex(objects);
   const BorderStrips& bare = cache.Get(data, skin, g, !frameActive);
   BorderStrips& out = cache.composed_;
   const TvxDataSkinFormInfo* f = FormInfoOf(data);
@@ -226,7 +233,8 @@ const BorderStrips& ComposeSkinFrame(const TvxSkinData& data, const FrameSkin& s
   look.frameActive = frameActive;
   look.form = &skin.info;
   look.effects = data.EnableSkinEffects;
-  for (const FrameObject& o : objects) {
+  for (size_t i = 0; i < objects.size(); ++i) {
+    const FrameObject& o = objects[i];
     if (!o.Visible) continue;
     // Objects below the client's top belong to the bottom strip.
     const bool bottom = o.rect.Bottom > g.client.Top;
@@ -234,6 +242,8 @@ const BorderStrips& ComposeSkinFrame(const TvxSkinData& data, const FrameSkin& s
     const int dy = bottom ? -g.client.Bottom : 0;
     look.commandInEffect = o.HasCommand() && inEffect.Holds(o.command);
     DrawFrameObjectImage(o, data.MainPicture, strip, 0, dy, look);
+    if (quick && static_cast<int>(i) == firstCaption && !strip.Empty())
+      DrawQuickButtons(strip, 0, dy, quick->items, quick->layout, quick->looks);
     if ((o.kind == ObjectKind::Caption || o.kind == ObjectKind::UserObject) && captionText && !strip.Empty())
       captionText(strip, o, o.rect.Offset(0, dy), o.Active);
   }
@@ -394,12 +404,14 @@ PreviewLayout::PreviewLayout(const TvxSkinData& data, int w, int h, TvxBorderIco
   LayoutCaptionButtons(objects, skin, geometry, {});
 }
 
-TvxPixmap RenderFramePreview(const TvxSkinData& data, int w, int h, TvxBorderIcons icons, bool inactive) {
+TvxPixmap RenderFramePreview(const TvxSkinData& data, int w, int h, TvxBorderIcons icons, bool inactive,
+                             QuickButtonsPaint* quick, bool quickDivider) {
   PreviewLayout p(data, w, h, icons);
   const int caption = FirstCaptionIndex(p.objects);
   if (caption >= 0) p.objects[caption].Active = !inactive;
+  if (quick) LayoutQuickButtonsOnCaption(*quick, p.objects, quickDivider);
   FrameStripCache cache;
-  const BorderStrips& strips = ComposeSkinFrame(data, p.skin, p.geometry, p.objects, !inactive, cache, {});
+  const BorderStrips& strips = ComposeSkinFrame(data, p.skin, p.geometry, p.objects, !inactive, cache, {}, {}, quick);
   TvxPixmap out = FramePicture(strips, p.geometry.client, w, h, 0);
   const Rect c = p.geometry.client;
   TvxPixmap client;

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "FrameObjects.h"
+#include "QuickButtons.h"
 #include "vxBorderStrips.h"
 #include "vxSkinData.h"
 
@@ -77,7 +78,8 @@ class FrameStripCache {
  private:
   friend const BorderStrips& ComposeSkinFrame(const TvxSkinData&, const FrameSkin&, const FrameGeometry&,
                                               const FrameObjectList&, bool, FrameStripCache&,
-                                              const CaptionTextPainter&, CommandsInEffect);
+                                              const CaptionTextPainter&, CommandsInEffect,
+                                              const QuickButtonsPaint*);
   BorderStrips strips_;
   BorderStrips composed_;
   bool sidesComposed_ = false;  // composed_ sides hold the bare ones
@@ -92,10 +94,12 @@ class FrameStripCache {
 // visible object drawn onto the top strip (or the bottom one when it reaches
 // below the client's top), captions' text through `captionText` (may be
 // empty), the inactive effect where the skin asks for it. The strips live in
-// the cache until its next use.
+// the cache until its next use. `quick` (already laid out) is drawn on the
+// first caption before its text.
 const BorderStrips& ComposeSkinFrame(const TvxSkinData& data, const FrameSkin& skin, const FrameGeometry& g,
                                      const FrameObjectList& objects, bool frameActive, FrameStripCache& cache,
-                                     const CaptionTextPainter& captionText, CommandsInEffect inEffect = {});
+                                     const CaptionTextPainter& captionText, CommandsInEffect inEffect = {},
+                                     const QuickButtonsPaint* quick = nullptr);
 
 // The system colours the default frame is drawn in.
 struct DefaultFrameColors {
@@ -153,8 +157,10 @@ struct PreviewLayout {
 };
 
 // The frame as the program paints it, caption text left out; the client
-// area shows the form's background.
-TvxPixmap RenderFramePreview(const TvxSkinData& data, int width, int height, TvxBorderIcons icons, bool inactive);
+// area shows the form's background. `quick` items are laid out on the
+// caption and drawn.
+TvxPixmap RenderFramePreview(const TvxSkinData& data, int width, int height, TvxBorderIcons icons, bool inactive,
+                             QuickButtonsPaint* quick = nullptr, bool quickDivider = true);
 
 // The window region, in the platform's canonical rectangles (window
 // coordinates); empty when the window gets no region.

@@ -97,6 +97,18 @@ std::vector<FrameObjectRecord> ObjectRecordsFromSkinData(const TvxSkinData& data
       r.command = Command(a->command);
       restoreSet(*a);
       r.buttonstyle = a->buttonstyle;
+      r.downrect = R(a->downskinrect);
+      r.countframes = N(a->countframes);
+      r.cycle = a->cycle;
+      r.timerinterval = N(a->timerinterval);
+    } else if (const auto* c = dynamic_cast<const TvxDataSkinCaption*>(o)) {
+      r.animateskinrect = R(c->animateskinrect);
+      r.framecount = N(c->framecount);
+      r.animateinterval = N(c->animateinterval);
+      r.inactiveanimation = c->inactiveanimation;
+      r.dividerrect = R(c->dividerrect);
+      r.dividertransparent = c->dividertransparent;
+      r.dividertransparentcolor = static_cast<uint32_t>(c->dividertransparentcolor) & 0xFFFFFFu;
     }
     out.push_back(std::move(r));
   }

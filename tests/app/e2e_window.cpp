@@ -30,6 +30,14 @@
 //       sends it WM_SYSCOMMAND SC_RESTORE (what the taskbar does)
 //   e2e_window style TITLE
 //       prints "style S exstyle E iconic I" (hexadecimal styles)
+//   e2e_window editrect TITLE
+//       prints "edit L T W H": the first edit control's window rectangle in
+//       the top-level window's client coordinates
+//   e2e_window editselect TITLE
+//       selects the whole text of the first edit control
+//   e2e_window clipboard TITLE TEXT
+//       puts TEXT on the clipboard, "\r" and "\n" written as those two
+//       characters standing for CR and LF
 //   e2e_window hostile TITLE
 //       sets a window property holding a meaningless pointer on every window
 //       of the program (the name the toolkit once kept its controls under)
@@ -52,6 +60,7 @@
 #include <commctrl.h>
 
 #include <cstdio>
+#include <cstring>
 #include <cwchar>
 #include <string>
 #include <vector>
@@ -100,6 +109,48 @@ int PrintEdit(HWND top) {
   WideCharToMultiByte(CP_UTF8, 0, text, -1, utf8, sizeof utf8, nullptr, nullptr);
   std::printf("%s\n", utf8);
   return 0;
+}
+
+HWND FirstEdit(HWND top) {
+  HWND edit = nullptr;
+  EnumChildWindows(top, FindEdit, reinterpret_cast<LPARAM>(&edit));
+  return edit;
+}
+
+int PrintEditRect(HWND top) {
+  HWND edit = FirstEdit(top);
+  if (!edit) return 1;
+  RECT r{};
+  GetWindowRect(edit, &r);
+  MapWindowPoints(HWND_DESKTOP, top, reinterpret_cast<POINT*>(&r), 2);
+  std::printf("edit %ld %ld %ld %ld\n", r.left, r.top, r.right - r.left, r.bottom - r.top);
+  return 0;
+}
+
+int SetClipboard(const wchar_t* escaped) {
+  std::wstring text;
+  for (const wchar_t* p = escaped; *p; ++p) {
+    if (p[0] == L'\\' && (p[1] == L'r' || p[1] == L'n')) {
+      text += p[1] == L'r' ? L'\r' : L'\n';
+      ++p;
+    } else {
+      text += *p;
+    }
+  }
+  // The clipboard's owner must be a window of ours; its data stays after we end.
+  HWND owner = CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
+  if (!owner || !OpenClipboard(owner)) return 1;
+  EmptyClipboard();
+  HGLOBAL mem = GlobalAlloc(GMEM_MOVEABLE, (text.size() + 1) * sizeof(wchar_t));
+  if (!mem) {
+    CloseClipboard();
+    return 1;
+  }
+  std::memcpy(GlobalLock(mem), text.c_str(), (text.size() + 1) * sizeof(wchar_t));
+  GlobalUnlock(mem);
+  const bool ok = SetClipboardData(CF_UNICODETEXT, mem) != nullptr;
+  CloseClipboard();
+  return ok ? 0 : 1;
 }
 
 // The tab control lives in the program's process: its item texts are asked
@@ -485,7 +536,7 @@ int PrintSystemMenuSize(bool rolled) {
 
 int wmain(int argc, wchar_t** argv) {
   if (argc < 3) {
-    std::fprintf(stderr, "usage: e2e_window geometry|close|tabs|tabrects|edit|region|hittest|resize|restore|style|hostile|menus|sysmenusize TITLE [...]\n");
+    std::fprintf(stderr, "usage: e2e_window geometry|close|tabs|tabrects|edit|editrect|editselect|clipboard|region|hittest|resize|restore|style|hostile|menus|sysmenusize TITLE [...]\n");
     return 2;
   }
   std::wstring cmd = argv[1];
@@ -532,6 +583,19 @@ int wmain(int argc, wchar_t** argv) {
                   static_cast<unsigned long>(GetWindowLongW(w, GWL_EXSTYLE)), IsIconic(w) ? 1 : 0);
     std::fflush(stdout);
     return rc;
+  }
+  if (cmd == L"editrect") {
+    int rc = PrintEditRect(w);
+    std::fflush(stdout);
+    return rc;
+  }
+  if (cmd == L"editselect") {
+    HWND edit = FirstEdit(w);
+    return edit && SendMessageW(edit, EM_SETSEL, 0, -1) >= 0 ? 0 : 1;
+  }
+  if (cmd == L"clipboard") {
+    if (argc < 4) return 2;
+    return SetClipboard(argv[3]);
   }
   if (cmd == L"hostile") {
     int rc = Hostile(w);

@@ -12,7 +12,10 @@ then a search: a keyword typed into the keyword box and the search button
 clicked send exactly seven requests (one per search site, in any order, since
 the browsers load at once) and open seven tabs in the sites' order; unticking
 two sites in the search-site dialog and searching again sends five more and
-adds five tabs behind the first seven. Messages with meaningless parameters
+adds five tabs behind the first seven. The keyword box is 121 x 21 at
+(232,16) with the frame `skinpack render` draws for its record; typing and
+deleting leave exactly the empty box; a pasted two-line text keeps its first
+line, which a search then sends to every site. Messages with meaningless parameters
 sent from another process to the program's windows change nothing and leave it
 answering. Closing the window ends the program with exit code 0.
 
@@ -809,6 +812,7 @@ def main():
     check_search_button((cx, cy), program)
 
     search(wine, window_exe, program, port, labels, (cx, cy))
+    keyword_box(wine, window_exe, program, port, (cx, cy))
     hostile(wine, window_exe, program)
 
     # Skinned menus: the system menu and the keyboard menu mode.
@@ -905,6 +909,86 @@ def hostile(wine, window_exe, program):
         if len(requests) != before:
             fail("messages from another process sent requests: %s" % requests[before:], program)
     print("ok:", out.stdout.strip(), flush=True)
+
+
+# ---- the keyword box ----
+
+# With the skin's "edit" record the box is 21 high; its text box (the
+# platform control's client area) is inset 3 on every side.
+EDIT_SKINNED = (232, 16, 121, 21)
+EDIT_TEXT_BOX = (3, 3, 118, 18)
+NO_BOX = (0, 0, 0, 0)
+
+
+def park_pointer(origin):
+    """Away from every control: the panel's free area left of the box."""
+    xdotool("mousemove", "--sync", origin[0] + 100, origin[1] + 8)
+
+
+def edit_window_rect(wine, window_exe):
+    out = subprocess.run([wine, window_exe, "editrect", TITLE], capture_output=True, text=True, timeout=60)
+    f = out.stdout.split()
+    return tuple(map(int, f[1:5])) if out.returncode == 0 and f[:1] == ["edit"] else None
+
+
+def keyword_box(wine, window_exe, program, port, origin):
+    """The box's size, place and frame; typing and deleting leave exactly the
+    empty look; a pasted two-line text keeps its first line, and a search
+    then asks every site for it."""
+    rect = edit_window_rect(wine, window_exe)
+    if rect != EDIT_SKINNED:
+        fail("the keyword box is at %s, expected %s" % (rect, EDIT_SKINNED), program)
+    x, y, w, h = EDIT_SKINNED
+    empty = skinpack_render("edit", w, h, "normal")
+    if (len(empty), len(empty[0])) != (h, w):
+        fail("skinpack rendered the edit %dx%d" % (len(empty[0]), len(empty)), program)
+    park_pointer(origin)
+    # It still holds the last search's keyword: the frame round it.
+    wait_for_picture(origin[0] + x, origin[1] + y, empty, EDIT_TEXT_BOX, "the keyword box's frame", program)
+    print("ok: keyword box 121 x 21 at (232,16), its frame as skinpack renders it", flush=True)
+
+    click_rect(origin, EDIT_SKINNED)
+    subprocess.run([wine, window_exe, "editselect", TITLE], check=True, timeout=60)
+    xdotool("key", "BackSpace")
+    if not wait_for_edit(wine, window_exe, "", 30):
+        fail("the keyword box holds %r after deleting it" % edit_text(wine, window_exe), program)
+    xdotool("type", "--delay", "60", "abc")
+    if not wait_for_edit(wine, window_exe, "abc", 30):
+        fail("the keyword box holds %r after typing abc" % edit_text(wine, window_exe), program)
+    for _ in range(3):
+        xdotool("key", "BackSpace")
+    if not wait_for_edit(wine, window_exe, "", 30):
+        fail("the keyword box holds %r after three backspaces" % edit_text(wine, window_exe), program)
+    park_pointer(origin)
+    # The whole box, text box included (the caret blinks: looked at until it is off).
+    wait_for_picture(origin[0] + x, origin[1] + y, empty, NO_BOX, "the box after abc and three backspaces", program)
+    print("ok: typing abc and three backspaces leave the empty box", flush=True)
+
+    subprocess.run([wine, window_exe, "clipboard", TITLE, "abc\\r\\ndef"], check=True, timeout=60)
+    click_rect(origin, EDIT_SKINNED)
+    subprocess.run([wine, window_exe, "editselect", TITLE], check=True, timeout=60)
+    xdotool("key", "ctrl+v")
+    if not wait_for_edit(wine, window_exe, "abc", 30):
+        fail("pasting abc CR LF def left %r in the keyword box" % edit_text(wine, window_exe), program)
+
+    # Every site again (the dialog still has two unticked), then search.
+    click_rect(origin, SITES_BUTTON)
+    dialog = client_origin(wine, window_exe, DIALOG)
+    if not dialog:
+        fail("the search-site dialog did not show", program)
+    for bx, by in SITE_BOXES.values():
+        click(dialog[0] + bx + 8, dialog[1] + by + 12)
+    first = next(b for b in ALL_SITE_BOXES if b[:2] == SITE_BOXES[2])
+    wait_for_site_box(dialog, first, CHECK_IMAGE, "ticked site box", program)
+    click_rect(dialog, OK_BUTTON)
+    with arrived:
+        before = len(search_requests())
+    click_rect(origin, SEARCH_BUTTON)
+    got = wait_for_searches(before + 7, 120)[before:]
+    want = sorted(expected_search(row, "abc", port) for row in range(1, 8))
+    if sorted(got) != want:
+        fail("the search for the pasted keyword sent %s, expected %s" % (sorted(got), want), program)
+    print("ok: a pasted two-line keyword searches its first line", got, flush=True)
 
 
 # ---- skinned menus ----

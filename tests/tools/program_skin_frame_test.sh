@@ -84,6 +84,18 @@ cmp -s "$tmp/a.bmp" "$tmp/i.bmp" && fail "the inactive frame looks like the acti
 "$skinpack" hittest "$skin" 883 708 1 >/dev/null 2>&1 && fail "a missing coordinate was accepted"
 "$skinpack" frame "$skin" 883 708 --icons close >/dev/null 2>&1 && fail "an unknown icon was accepted"
 
+# Sample quick buttons on the caption: the picture changes, a hot one changes
+# it again; the options are checked.
+"$skinpack" frame "$skin" 883 708 --render "$tmp/q.bmp" --quick 3 >/dev/null || fail "frame --quick failed"
+"$skinpack" frame "$skin" 883 708 --render "$tmp/h.bmp" --quick 3 --quick-hot 1 >/dev/null ||
+  fail "frame --quick-hot failed"
+cmp -s "$tmp/a.bmp" "$tmp/q.bmp" && fail "the quick buttons drew nothing"
+cmp -s "$tmp/q.bmp" "$tmp/h.bmp" && fail "the hot quick button looks like the others"
+"$skinpack" frame "$skin" 883 708 --quick 3 >/dev/null 2>&1 && fail "--quick without --render was accepted"
+"$skinpack" frame "$skin" 883 708 --render "$tmp/x.bmp" --quick 0 >/dev/null 2>&1 && fail "--quick 0 was accepted"
+"$skinpack" frame "$skin" 883 708 --render "$tmp/x.bmp" --quick 2 --quick-hot 2 >/dev/null 2>&1 &&
+  fail "--quick-hot past the buttons was accepted"
+
 # The menu preview: the system menu by default, a picture of the printed
 # size; texts take 7 pixels a character, so a longer item widens the window
 # by exactly that, and a line adds the divider's height.

@@ -6,6 +6,8 @@
 #include "FramePaint.h"
 #include "FrameRecords.h"
 #include "FrameSizeLimits.h"
+#include "QuickButtonRecords.h"
+#include "vxCopy.h"
 
 namespace vx::frame {
 namespace {
@@ -58,6 +60,39 @@ HitCode FrameHitTestPreview(const TvxSkinData& data, int w, int h, int x, int y,
   in.objects = &p.objects;
   in.strips = p.skin.hasMask ? &strips : nullptr;
   return HitTestFrame(in, x, y, w, h);
+}
+
+}  // namespace vx::frame
+
+namespace vx::frame {
+
+TvxPixmap RenderQuickButtonsPreview(const TvxSkinData& data, int w, int h, TvxBorderIcons icons, bool inactive,
+                                    int quick, int hot, bool divider) {
+  constexpr int kSide = 16;
+  std::vector<TvxPixmap> images;
+  std::vector<QuickButton> buttons(static_cast<size_t>(std::max(0, quick)));
+  std::vector<QuickButton*> refs;
+  for (int i = 0; i < quick; ++i) {
+    // Colours around the hue circle, each square framed a shade darker.
+    const int r = (i * 97 + 200) % 256, g = (i * 53 + 80) % 256, b = (i * 151 + 40) % 256;
+    TvxPixmap image(kSide, kSide, MakePixel(r, g, b));
+    for (int k = 0; k < kSide; ++k)
+      for (const auto& [x, y] : {std::pair{k, 0}, {k, kSide - 1}, {0, k}, {kSide - 1, k}})
+        image.Set(x, y, MakePixel(r / 2, g / 2, b / 2));
+    images.push_back(std::move(image));
+    buttons[i].imageIndex = i;
+    buttons[i].hot = i == hot;
+    refs.push_back(&buttons[i]);
+  }
+  QuickButtonsPaint paint;
+  paint.items = refs;
+  paint.looks.imageWidth = paint.looks.imageHeight = kSide;
+  paint.looks.drawImage = [&images](TvxPixmap& canvas, int x, int y, int index, bool) {
+    if (index < 0 || index >= static_cast<int>(images.size())) return;
+    CopyRect(images[index], {0, 0, kSide, kSide}, canvas, {x, y, x + kSide, y + kSide});
+  };
+  QuickButtonBackgroundFromSkinData(data, paint.looks);
+  return RenderFramePreview(data, w, h, icons, inactive, &paint, divider);
 }
 
 }  // namespace vx::frame

@@ -12,6 +12,8 @@
 //                                               of a W x H window (LIST: minimize,maximize,
 //                                               sysmenu,rollup,tray; default minimize,rollup)
 //   skinpack frame FILE W H --render OUT.bmp [--inactive]  the frame as the program paints it
+//                                  [--quick N [--quick-hot I]]  with N sample quick buttons on the
+//                                  caption, button I hot
 //   skinpack hittest FILE W H X Y [--icons LIST] [--raw]  the hit-test code of a point
 //   skinpack region FILE W H [--icons LIST] [--raw]  the window region, one rect per line
 //   skinpack menu FILE OUT.bmp [ITEM ...] [--raw]  a popup menu window as the program paints
@@ -331,18 +333,37 @@ int Menu(std::vector<std::string> args, bool raw) {
   return 0;
 }
 
+// --quick N and --quick-hot I, taken out of the arguments; -1 when absent.
+int TakeNumber(std::vector<std::string>& args, const char* option, int low, int high) {
+  for (auto it = args.begin(); it != args.end(); ++it) {
+    if (*it != option) continue;
+    if (it + 1 == args.end()) throw UsageError(std::string("skinpack frame: ") + option + " needs a number");
+    const int value = Numbers(args, static_cast<size_t>(it + 1 - args.begin()), 1, low, high, option)[0];
+    args.erase(it, it + 2);
+    return value;
+  }
+  return -1;
+}
+
 int Frame(std::vector<std::string> args, bool raw) {
   const frame::TvxBorderIcons icons = TakeIcons(args);
   const std::string render = TakeRender(args);
   const bool inactive = TakeFlag(args, "--inactive");
+  const int quick = TakeNumber(args, "--quick", 1, 32);
+  const int quickHot = TakeNumber(args, "--quick-hot", 0, 31);
   if (args.size() != 3) throw UsageError(kUsage);
   if (inactive && render.empty()) throw UsageError("skinpack frame: --inactive goes with --render");
+  if (quick > 0 && render.empty()) throw UsageError("skinpack frame: --quick goes with --render");
+  if (quickHot >= 0 && (quick < 0 || quickHot >= quick))
+    throw UsageError("skinpack frame: --quick-hot names one of the --quick buttons");
   const std::vector<int> size = Numbers(args, 1, 2, 1, kMaxRenderSide, "width and height");
   TvxSkinData data;
   data.LoadCompressedStoredSkin(LoadStoredSkin(fs::u8path(args[0]), raw));
   if (data.Empty()) throw EvxSkinError("the skin is empty");
   if (!render.empty()) {
-    const TvxPixmap image = frame::RenderFramePreview(data, size[0], size[1], icons, inactive);
+    const TvxPixmap image =
+        quick > 0 ? frame::RenderQuickButtonsPreview(data, size[0], size[1], icons, inactive, quick, quickHot)
+                  : frame::RenderFramePreview(data, size[0], size[1], icons, inactive);
     if (image.Empty()) throw EvxSkinError("the frame cannot be drawn at that size");
     WriteFile(fs::u8path(render), EncodeBmp(image, 24));
     std::printf("rendered the %s frame at %dx%d\n", inactive ? "inactive" : "active", size[0], size[1]);
