@@ -142,9 +142,13 @@ bool TvxChassis::MenuMessage(tk::TMessage& m) {
     else if (menuOpen_) MenusClosed();
   };
   switch (m.Msg) {
+    case WM_ACTIVATE:
+      // Only losing the activation: under X11 the activation a click on the
+      // inactive form causes may arrive after the press that opened the menu.
+      if (LOWORD(m.WParam) == WA_INACTIVE) dismiss();
+      return false;
     case WM_MOVE:
     case WM_SIZE:
-    case WM_ACTIVATE:
     case WM_KILLFOCUS:
     case WM_CANCELMODE:
     case WM_MOUSEACTIVATE:

@@ -223,6 +223,15 @@ TEST_F(MenusTest, ClicksElsewhereCloseTheMenuAndTheWheelIsDropped) {
   PumpUntilIdle();
   EXPECT_EQ(childCount, 2);  // the hook is gone with the menu
 
+  // Coming active keeps it (the activation of the click that opened it may
+  // come late); losing the activation closes it.
+  RightClickCaption();
+  SendMessageW(Handle(), WM_ACTIVATE, WA_CLICKACTIVE, 0);
+  EXPECT_EQ(Popups().size(), 1u);
+  SendMessageW(Handle(), WM_ACTIVATE, WA_INACTIVE, 0);
+  EXPECT_TRUE(Popups().empty());
+  EXPECT_FALSE(chassis->MenuOpen());
+
   // The form's own messages close it: a click in the client, a move, losing the application.
   for (UINT msg : {static_cast<UINT>(WM_LBUTTONDOWN), static_cast<UINT>(WM_MOVE), static_cast<UINT>(WM_ACTIVATEAPP)}) {
     RightClickCaption();
