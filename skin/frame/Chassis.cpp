@@ -111,6 +111,7 @@ TvxChassis::TvxChassis(tk::TComponent* owner)
 }
 
 TvxChassis::~TvxChassis() {
+  if (menuLoopHook_ && tk::Application) tk::Application->RemoveMessageHook(menuLoopHook_);
   SetTrayIcon(nullptr);
   if (quickImages_) quickImages_->UnRegisterChanges(this);
   if (form_) {
@@ -370,6 +371,7 @@ void TvxChassis::UpdateWindowRegion() {
 
 void TvxChassis::Hook(tk::TMessage& m, const tk::TWndMethod& next) {
   if (!form_) return next(m);
+  if (MenuMessage(m)) return;
   const bool skinnable = Skinnable();
   HintMessage(m);
   switch (m.Msg) {
@@ -1000,6 +1002,20 @@ void TvxChassis::RunEvents(const frame::FrameEvents& events) {
       case K::StartHoverPoll: hoverTimer_->SetEnabled(true); break;
       case K::StopHoverPoll: hoverTimer_->SetEnabled(false); break;
       case K::CloseForm: form_->Close(); return;
+      case K::SystemMenu:
+        if (repaint) RepaintFrame();
+        if (e.object < 0) {
+          if (DisableSystemMenu) return;
+          POINT p{};
+          GetCursorPos(&p);
+          PopupSystemMenu(p.x, p.y);
+        } else if (e.object < static_cast<int>(mouse_.Objects().size())) {
+          const frame::Rect o = mouse_.Objects()[e.object].rect;
+          RECT w{};
+          GetWindowRect(h, &w);
+          PopupSystemMenu(RECT{w.left + o.Left, w.top + o.Top, w.left + o.Right, w.top + o.Bottom});
+        }
+        return;
       case K::Command:
         if (repaint) RepaintFrame();
         // A command can close the form, resize it or change the skin's

@@ -20,6 +20,7 @@
 #include "FrameMouse.h"
 #include "FramePaint.h"
 #include "FrameTypes.h"
+#include "SystemMenu.h"
 #include "WindowStates.h"
 #include "tkImgList.h"
 #include "tkForms.h"
@@ -33,6 +34,7 @@
 
 namespace vx {
 
+class TvxSkinMenu;
 using frame::TvxBorderIcon;
 using frame::TvxBorderIcons;
 using frame::TvxPositionInMonitor;
@@ -151,6 +153,29 @@ class TvxChassis : public tk::TComponent {
   const frame::FrameGeometry& Geometry() const { return geometry_; }
   const frame::FrameObjectList& Objects() const { return mouse_.Objects(); }
   int StripBuilds() const { return stripCache_.Builds(); }
+
+  // ---- skinned menus and the system menu (ChassisMenus.cpp) ----
+  // The frame's menu windows (made on first use, freed with the frame).
+  TvxSkinMenu& SkinMenu();
+  // The system menu's items for the window's state now.
+  frame::MenuItem GetSystemMenuItems() const;
+  // At a screen point, or under a screen rectangle.
+  void PopupSystemMenu(int x, int y);
+  void PopupSystemMenu(const RECT& under);
+  // A skinned menu of this frame opens / all of them closed.
+  void MenuOpenNotification();
+  void MenusClosed();
+  bool MenuOpen() const { return menuOpen_; }
+  tk::TNotifyEvent OnSkinMenuOpen, OnSkinMenuClose;
+
+ private:
+  bool MenuMessage(tk::TMessage& m);
+  void MenuLoopMessage(MSG& msg, bool& handled);
+  void RunSystemMenuCommand(frame::SystemMenuCommand command);
+  frame::SystemMenuState SystemMenuStateNow() const;
+  TvxSkinMenu* skinMenu_ = nullptr;
+  bool menuOpen_ = false;
+  tk::THookToken menuLoopHook_ = 0;
 
  protected:
   void Notification(tk::TComponent* component, tk::TOperation operation) override;

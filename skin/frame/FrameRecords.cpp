@@ -123,8 +123,10 @@ PopupSkin PopupSkinFromSkinData(const TvxSkinData& data) {
   const TvxDataSkinMenuItem* item = nullptr;
   for (const auto& rec : data.ObjectRecords)
     if ((item = dynamic_cast<const TvxDataSkinMenuItem*>(rec.get()))) break;
-  if (!item) return s;  // items without a record use the default look
+  // The window keeps its skinned look without an item record; its items
+  // take the default item look.
   s.skinned = true;
+  s.itemDefault = !item;
   s.pictureWidth = picture->Width();
   s.pictureHeight = picture->Height();
   s.itemsrect = R(w->itemsrect);
@@ -132,6 +134,7 @@ PopupSkin PopupSkinFromSkinData(const TvxSkinData& data) {
   s.righttoppoint = P(w->righttoppoint);
   s.leftbottompoint = P(w->leftbottompoint);
   s.rightbottompoint = P(w->rightbottompoint);
+  if (!item) return s;
   s.textrect = R(item->textrect);
   s.skinrect = R(item->skinrect);
   s.dividerrect = R(item->dividerrect);

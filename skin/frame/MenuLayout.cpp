@@ -33,9 +33,12 @@ PopupSize ComputePopupSize(const PopupSkin& skin, const PopupSizeInput& in) {
   // Item heights and the skin's rectangles are added up in 64 bits: the skin
   // and the item count are not ours to trust.
   int64_t frameHeight;
+  const bool skinnedItems = skin.skinned && !skin.itemDefault;
   if (skin.skinned) {
-    size.width = ClampFrameCoord(int64_t{skin.pictureWidth} - skin.itemsrect.Width() + content + skin.textrect.Left +
-                                 (int64_t{skin.skinrect.Width()} - skin.textrect.Right));
+    // Default items add the same 6 pixels around their text as in the
+    // default window (10 less its 4-pixel frame).
+    const int64_t itemExtra = skinnedItems ? int64_t{skin.textrect.Left} + skin.skinrect.Width() - skin.textrect.Right : 6;
+    size.width = ClampFrameCoord(int64_t{skin.pictureWidth} - skin.itemsrect.Width() + content + itemExtra);
     frameHeight = int64_t{skin.pictureHeight} - skin.itemsrect.Height();
   } else {
     size.width = ClampFrameCoord(int64_t{content} + 10);
@@ -44,7 +47,7 @@ PopupSize ComputePopupSize(const PopupSkin& skin, const PopupSizeInput& in) {
   int64_t sum = 0;
   for (const MenuItem* item : items) {
     int h;
-    if (skin.skinned) h = item->IsSeparator() ? skin.dividerrect.Height() : skin.skinrect.Height();
+    if (skinnedItems) h = item->IsSeparator() ? skin.dividerrect.Height() : skin.skinrect.Height();
     else h = item->IsSeparator() ? 4 : defaultHeight;
     size.itemHeights.push_back(h);
     sum += h;
@@ -52,7 +55,7 @@ PopupSize ComputePopupSize(const PopupSkin& skin, const PopupSizeInput& in) {
   size.height = ClampFrameCoord(frameHeight + sum);
   const int64_t count = static_cast<int64_t>(items.size());
   if (in.maxItemsInWindow > 0 && in.maxItemsInWindow < count) {
-    const int64_t itemHeight = skin.skinned ? skin.skinrect.Height() : defaultHeight;
+    const int64_t itemHeight = skinnedItems ? skin.skinrect.Height() : defaultHeight;
     size.height = ClampFrameCoord(in.maxItemsInWindow * itemHeight + frameHeight + 20);
     size.scrollMode = size.maxItemsLimited = true;
   }

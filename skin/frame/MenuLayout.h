@@ -20,6 +20,9 @@ struct PopupSkin {
   Rect textrect;                            // TR ("menuitem")
   Rect skinrect;                            // SR ("menuitem")
   Rect dividerrect;                         // DR ("menuitem")
+  // A skinned window without a "menuitem" record: its items take the
+  // default item look (default heights, no text rectangle).
+  bool itemDefault = false;
 };
 
 struct PopupSizeInput {

@@ -123,10 +123,15 @@ void MenuNavigator::Execute(int level, int index, MenuEvents& ev) {
   // The item's own command first, so its handler can fill the sub-menu.
   ev.emplace_back(K::Execute, level, index, item);
   StopSubmenuTimer(ev);
+  CloseFromInto(level + 1, ev);
+  if (OnOpeningSubmenu) {
+    OnOpeningSubmenu(*item);
+    // The handler may have closed the menu.
+    if (!Valid(level, index) || windows_[level]->entries[index].item != item) return;
+  }
   bool anyVisible = false;
   for (const MenuItem& sub : item->items) anyVisible = anyVisible || sub.visible;
   if (!anyVisible) return;
-  CloseFromInto(level + 1, ev);
   windows_[level]->entries[index].Down = true;
   ev.emplace_back(K::RedrawItem, level, index);
   OpenWindow(item, 0, index, ev);

@@ -5,6 +5,7 @@
 // windows and timers the events ask for.
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -86,6 +87,12 @@ class MenuNavigator {
 
   MenuEvents CloseFrom(int level);
   MenuEvents CloseAll();
+
+  // Runs an item's own command just before its sub-menu window is built from
+  // its sub-items, so a handler that fills the sub-menu is seen. The item's
+  // sub-items may be replaced here (no window shows them yet); the Execute
+  // event for that item then only reports what already ran.
+  std::function<void(const MenuItem& item)> OnOpeningSubmenu;
 
  private:
   void OpenWindow(const MenuItem* parent, int start, int anchorIndex, MenuEvents& ev);

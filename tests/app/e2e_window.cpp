@@ -47,6 +47,15 @@
 //       notifications naming its controls, the toolkit's and the skin's
 //       private messages), then checks that the program still answers;
 //       prints "hostile WINDOWS SENT" and exits 0 when it does
+//
+//   e2e_window menus TITLE
+//       prints "popups N platform M": the visible skinned menu windows and
+//       platform menu windows (#32768) of the program, then for each skinned
+//       one "popup L T R B" and its items, one "item TEXT" line each (UTF-8)
+//   e2e_window sysmenusize TITLE [rolled]
+//       prints "size W H": the size the landed layout rules give the system
+//       menu of the program's skin (normal or rolled-up window), its texts
+//       measured here in the skin's menu font
 #include <windows.h>
 #include <commctrl.h>
 
@@ -55,6 +64,12 @@
 #include <cwchar>
 #include <string>
 #include <vector>
+
+#include "../../resources/ProgramSkin.h"
+#include "MenuPaint.h"
+#include "SystemMenu.h"
+#include "vxSkinData.h"
+#include "vxStoredSkin.h"
 
 namespace {
 
@@ -430,11 +445,98 @@ int Hostile(HWND top) {
   return 0;
 }
 
+// ---- menus ----
+
+struct MenuWindows {
+  DWORD pid = 0;
+  std::vector<HWND> skinned;
+  int platform = 0;
+};
+
+BOOL CALLBACK CollectMenuWindow(HWND h, LPARAM lp) {
+  auto* m = reinterpret_cast<MenuWindows*>(lp);
+  DWORD pid = 0;
+  GetWindowThreadProcessId(h, &pid);
+  if (pid != m->pid || !IsWindowVisible(h)) return TRUE;
+  wchar_t cls[64] = {};
+  GetClassNameW(h, cls, 64);
+  if (std::wstring(cls) == L"VxSkinPopupWindow") m->skinned.push_back(h);
+  else if (std::wstring(cls) == L"#32768") ++m->platform;
+  return TRUE;
+}
+
+std::string Utf8(const std::wstring& w) {
+  const int n = WideCharToMultiByte(CP_UTF8, 0, w.data(), static_cast<int>(w.size()), nullptr, 0, nullptr, nullptr);
+  std::string s(static_cast<size_t>(n > 0 ? n : 0), '\0');
+  if (n > 0) WideCharToMultiByte(CP_UTF8, 0, w.data(), static_cast<int>(w.size()), s.data(), n, nullptr, nullptr);
+  return s;
+}
+
+int PrintMenus(HWND w) {
+  MenuWindows m;
+  GetWindowThreadProcessId(w, &m.pid);
+  EnumWindows(CollectMenuWindow, reinterpret_cast<LPARAM>(&m));
+  std::printf("popups %d platform %d\n", static_cast<int>(m.skinned.size()), m.platform);
+  for (HWND p : m.skinned) {
+    RECT r{};
+    GetWindowRect(p, &r);
+    std::printf("popup %ld %ld %ld %ld\n", r.left, r.top, r.right, r.bottom);
+    wchar_t text[1024] = {};
+    GetWindowTextW(p, text, 1024);
+    std::wstring all = text;
+    size_t start = 0;
+    while (start <= all.size()) {
+      const size_t end = all.find(L'\n', start);
+      std::printf("item %s\n", Utf8(all.substr(start, end == std::wstring::npos ? std::wstring::npos : end - start)).c_str());
+      if (end == std::wstring::npos) break;
+      start = end + 1;
+    }
+  }
+  return 0;
+}
+
+int PrintSystemMenuSize(bool rolled) {
+  vx::TvxSkinData data;
+  auto bytes = kinopod::ProgramSkinCompressedData();
+  vx::TvxCompressedStoredSkin stored;
+  stored.SetCompressedData(vx::Bytes(bytes.begin(), bytes.end()));
+  data.LoadCompressedStoredSkin(stored);
+  const vx::frame::MenuLook look = vx::frame::MenuLookFromSkinData(data);
+  vx::frame::SystemMenuState st;
+  st.icons = vx::frame::kProgramBorderIcons;
+  st.rolledUp = rolled;
+  const vx::frame::MenuItem menu = vx::frame::BuildDefaultSystemMenu(st);
+  std::vector<const vx::frame::MenuItem*> items;
+  for (const auto& i : menu.items) items.push_back(&i);
+  LOGFONTW lf{};
+  lf.lfHeight = look.item.fontheight;
+  lf.lfWeight = (look.item.fontstyle & 1) ? FW_BOLD : FW_NORMAL;
+  lf.lfCharSet = DEFAULT_CHARSET;
+  const int n = MultiByteToWideChar(CP_UTF8, 0, look.item.fontname.c_str(), -1, lf.lfFaceName, LF_FACESIZE);
+  if (n <= 0) lf.lfFaceName[0] = 0;
+  HFONT font = CreateFontIndirectW(&lf);
+  HDC dc = CreateCompatibleDC(nullptr);
+  SelectObject(dc, font);
+  vx::frame::PopupSizeInput in;
+  in.items = &items;
+  in.textWidth = [dc](const std::string& t) {
+    std::wstring w(t.begin(), t.end());  // the system menu's texts are ASCII
+    RECT r{0, 0, 0, 0};
+    DrawTextW(dc, w.c_str(), static_cast<int>(w.size()), &r, DT_CALCRECT | DT_SINGLELINE);
+    return static_cast<int>(r.right - r.left);
+  };
+  const vx::frame::PopupSize size = vx::frame::ComputePopupSize(look.Sizing(), in);
+  DeleteDC(dc);
+  DeleteObject(font);
+  std::printf("size %d %d\n", size.width, size.height);
+  return 0;
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
   if (argc < 3) {
-    std::fprintf(stderr, "usage: e2e_window geometry|close|tabs|tabrects|edit|editrect|editselect|clipboard|region|hittest|resize|restore|style|hostile TITLE [...]\n");
+    std::fprintf(stderr, "usage: e2e_window geometry|close|tabs|tabrects|edit|editrect|editselect|clipboard|region|hittest|resize|restore|style|hostile|menus|sysmenusize TITLE [...]\n");
     return 2;
   }
   std::wstring cmd = argv[1];
@@ -497,6 +599,16 @@ int wmain(int argc, wchar_t** argv) {
   }
   if (cmd == L"hostile") {
     int rc = Hostile(w);
+    std::fflush(stdout);
+    return rc;
+  }
+  if (cmd == L"menus") {
+    int rc = PrintMenus(w);
+    std::fflush(stdout);
+    return rc;
+  }
+  if (cmd == L"sysmenusize") {
+    int rc = PrintSystemMenuSize(argc > 3 && std::wstring(argv[3]) == L"rolled");
     std::fflush(stdout);
     return rc;
   }

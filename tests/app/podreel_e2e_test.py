@@ -815,6 +815,10 @@ def main():
     keyword_box(wine, window_exe, program, port, (cx, cy))
     hostile(wine, window_exe, program)
 
+    # Skinned menus: the system menu and the keyboard menu mode.
+    check_system_menu(wine, window_exe, program, (cx, cy))
+    check_alt_keeps_the_keyword_box(wine, window_exe, program, (cx, cy))
+
     # The close button ends the program.
     rect = window_rect(wine, window_exe, TITLE)
     xdotool("mousemove", "--sync", rect[0] + (CLOSE_BUTTON[0] + CLOSE_BUTTON[2]) // 2,
@@ -985,6 +989,106 @@ def keyword_box(wine, window_exe, program, port, origin):
     if sorted(got) != want:
         fail("the search for the pasted keyword sent %s, expected %s" % (sorted(got), want), program)
     print("ok: a pasted two-line keyword searches its first line", got, flush=True)
+
+
+# ---- skinned menus ----
+
+SYSTEM_MENU = ["Mi&nimize", "Ro&llUp", "-", "&Close\tAlt+F4"]
+SYSTEM_MENU_ROLLED = ["Mi&nimize", "&Restore", "-", "&Close\tAlt+F4"]
+
+
+def menu_windows(wine, window_exe):
+    """(skinned popups [(rect, items)], platform menu windows) of the program."""
+    lines = window_lines(wine, window_exe, "menus", TITLE) or []
+    popups, platform = [], -1
+    for line in lines:
+        if line.startswith("popups "):
+            platform = int(line.split()[3])
+        elif line.startswith("popup "):
+            popups.append((tuple(map(int, line.split()[1:5])), []))
+        elif line.startswith("item ") and popups:
+            popups[-1][1].append(line[5:].rstrip("\r"))
+    return popups, platform
+
+
+def wait_for_menus(wine, window_exe, count, what, program, timeout=15):
+    found = {}
+
+    def check():
+        popups, platform = menu_windows(wine, window_exe)
+        found["popups"], found["platform"] = popups, platform
+        if platform != 0:
+            return "%d platform menu windows" % platform
+        return None if len(popups) == count else "%d skinned menu windows" % len(popups)
+    problem = poll(check, timeout)
+    if problem:
+        fail("%s: %s" % (what, problem), program)
+    return found["popups"]
+
+
+def open_system_menu(wine, window_exe, program, items, rolled):
+    rect = window_rect(wine, window_exe, TITLE)
+    at = (rect[0] + 420, rect[1] + 12)
+    xdotool("mousemove", "--sync", at[0], at[1])
+    xdotool("click", "3")
+    popups = wait_for_menus(wine, window_exe, 1, "a right click on the caption", program)
+    (l, t, r, b), shown = popups[0]
+    if shown != items:
+        fail("the system menu shows %s, expected %s" % (shown, items), program)
+    size = window_lines(wine, window_exe, "sysmenusize", TITLE, *(["rolled"] if rolled else []))
+    want = tuple(map(int, size[0].split()[1:3])) if size else None
+    if (r - l, b - t) != want:
+        fail("the system menu is %dx%d, the layout rules give %s" % (r - l, b - t, want), program)
+    if (l, t) != at:
+        fail("the system menu opened at %s, not at the pointer %s" % ((l, t), at), program)
+    return rect
+
+
+def check_system_menu(wine, window_exe, program, origin):
+    """A right click on the caption opens exactly one skinned menu window
+    (never the platform's) of the layout rules' size with the four items;
+    "l" rolls the window up, "r" rolls it down; Escape and a click in the
+    client close the menu."""
+    wait_for_menus(wine, window_exe, 0, "before the system menu", program)
+    rect = open_system_menu(wine, window_exe, program, SYSTEM_MENU, False)
+    xdotool("mousemove", "--sync", rect[0] + 400, rect[1] + 300)
+    xdotool("key", "l")
+    wait_for_rect(wine, window_exe, TITLE, lambda r: r[3] - r[1] == CAPTION_BAR[1], "\"l\" did not roll up",
+                  program)
+    wait_for_menus(wine, window_exe, 0, "after \"l\"", program)
+    open_system_menu(wine, window_exe, program, SYSTEM_MENU_ROLLED, True)
+    xdotool("key", "Escape")
+    wait_for_menus(wine, window_exe, 0, "after Escape", program)
+    open_system_menu(wine, window_exe, program, SYSTEM_MENU_ROLLED, True)
+    xdotool("key", "r")
+    wait_for_rect(wine, window_exe, TITLE, lambda r: r == rect, "\"r\" did not roll down", program)
+    wait_for_menus(wine, window_exe, 0, "after \"r\"", program)
+    open_system_menu(wine, window_exe, program, SYSTEM_MENU, False)
+    # A click in the client area, away from every control.
+    click(origin[0] + 600, origin[1] + 400)
+    wait_for_menus(wine, window_exe, 0, "after a click in the client area", program)
+    print("ok: system menu", flush=True)
+
+
+def check_alt_keeps_the_keyword_box(wine, window_exe, program, origin):
+    """Alt pressed and released, and Alt+Space, open nothing and leave the
+    keys with the keyword box."""
+    before = edit_text(wine, window_exe)
+    click_rect(origin, EDIT)
+    xdotool("key", "End")
+    xdotool("key", "alt")
+    xdotool("type", "--delay", "60", "xy")
+    if not wait_for_edit(wine, window_exe, before + "xy", 15):
+        fail("after Alt the keyword box holds %r" % edit_text(wine, window_exe), program)
+    xdotool("key", "alt+space")
+    xdotool("type", "--delay", "60", "z")
+    if not wait_for_edit(wine, window_exe, before + "xyz", 15):
+        fail("after Alt+Space the keyword box holds %r" % edit_text(wine, window_exe), program)
+    wait_for_menus(wine, window_exe, 0, "after Alt and Alt+Space", program)
+    xdotool("key", "BackSpace", "BackSpace", "BackSpace")
+    if not wait_for_edit(wine, window_exe, before, 15):
+        fail("the keyword box holds %r after removing the typed keys" % edit_text(wine, window_exe), program)
+    print("ok: Alt and Alt+Space keep the keyword box", flush=True)
 
 
 if __name__ == "__main__":

@@ -96,5 +96,25 @@ cmp -s "$tmp/q.bmp" "$tmp/h.bmp" && fail "the hot quick button looks like the ot
 "$skinpack" frame "$skin" 883 708 --render "$tmp/x.bmp" --quick 2 --quick-hot 2 >/dev/null 2>&1 &&
   fail "--quick-hot past the buttons was accepted"
 
+# The menu preview: the system menu by default, a picture of the printed
+# size; texts take 7 pixels a character, so a longer item widens the window
+# by exactly that, and a line adds the divider's height.
+menu=$("$skinpack" menu "$skin" "$tmp/m.bmp") || fail "menu failed"
+read -r mw mh <<<"$(sed -n 's/^rendered the menu at \([0-9]*\)x\([0-9]*\)$/\1 \2/p' <<<"$menu")"
+[ -n "${mw:-}" ] || fail "menu printed: $menu"
+size=$(stat -c %s "$tmp/m.bmp" 2>/dev/null || echo 0)
+[ "$size" = $((54 + (${mw:-0} * 3 + 3) / 4 * 4 * ${mh:-0})) ] || fail "rendered menu is $size bytes for ${mw:-?}x${mh:-?}"
+short=$("$skinpack" menu "$skin" "$tmp/s.bmp" "&Open" "Exit|Alt+X")
+long=$("$skinpack" menu "$skin" "$tmp/l.bmp" "&Open" "Exit|Alt+XYZ")
+lined=$("$skinpack" menu "$skin" "$tmp/d.bmp" "&Open" "-" "Exit|Alt+XYZ")
+dims() { sed -n 's/^rendered the menu at //p' <<<"$1" | tr x ' '; }
+read -r sw sh <<<"$(dims "$short")"
+read -r lw lh <<<"$(dims "$long")"
+read -r dw dh <<<"$(dims "$lined")"
+[ "$((lw - sw))" = 14 ] || fail "two more shortcut characters widened the menu by $((lw - sw))"
+[ "$lh" = "$sh" ] || fail "a longer text changed the height"
+[ "$dw" = "$lw" ] && [ "$dh" -gt "$lh" ] || fail "a line gave ${dw}x${dh} from ${lw}x${lh}"
+"$skinpack" menu "$skin" >/dev/null 2>&1 && fail "menu without an output file was accepted"
+
 [ "$failures" = 0 ] && echo "program skin frame: all checks passed"
 exit $((failures > 0))

@@ -294,10 +294,15 @@ void TPopupMenu::Popup(int x, int y) {
   DoPopup(this);
   HMENU menu = CreateMenuHandle();
   HWND owner = PopupListWindow();
+  // The platform closes a popup menu on an outside click only when the
+  // menu's owner is the foreground window; the empty message afterwards
+  // lets the menu's loop see the switch back.
+  SetForegroundWindow(owner);
   // TPM_RETURNCMD: the choice comes back here instead of as WM_COMMAND, so
   // the item runs after the menu has gone.
   UINT command = static_cast<UINT>(TrackPopupMenuEx(
       menu, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON | TPM_RETURNCMD, x, y, owner, nullptr));
+  PostMessageW(owner, WM_NULL, 0, 0);
   DestroyMenu(menu);
   if (command)
     if (TMenuItem* item = FindItem(static_cast<int>(command))) item->Click();

@@ -19,6 +19,11 @@
 //   skinpack hint FILE TEXT OUT.bmp [--text-size W H] [--raw]
 //                                  the skinned hint window for TEXT ("@" starts a line);
 //                                  the text's extent is estimated unless given
+//   skinpack menu FILE OUT.bmp [ITEM ...] [--raw]  a popup menu window as the program paints
+//                                               it, the first command highlighted (ITEM:
+//                                               "caption" or "caption|shortcut", "-" a line;
+//                                               none: the program's system menu); texts are
+//                                               left out and measured 7 pixels a character
 //
 // Every failure is one line on stderr and a non-zero exit: skin files come
 // from anywhere, and authors need to see what is wrong with theirs.
@@ -35,6 +40,8 @@
 
 #include "FramePreview.h"
 #include "HintPreview.h"
+#include "MenuPaint.h"
+#include "SystemMenu.h"
 #include "SkinRender.h"
 #include "vxBmpCodec.h"
 #include "vxSkinContainer.h"
@@ -55,7 +62,8 @@ class UsageError : public std::runtime_error {
 constexpr const char* kUsage =
     "usage: skinpack build DIR/definition.ini -o FILE | info FILE [--raw] | dump FILE NAME [--raw] | "
     "unpack FILE DIR [--raw] | render FILE NAME W H OUT.bmp [--state S] [--raw] | frame FILE W H [--icons LIST] [--raw] | "
-    "hittest FILE W H X Y [--icons LIST] [--raw] | hint FILE TEXT OUT.bmp [--text-size W H] [--raw]";
+    "hittest FILE W H X Y [--icons LIST] [--raw] | hint FILE TEXT OUT.bmp [--text-size W H] [--raw] | "
+    "menu FILE OUT.bmp [ITEM ...] [--raw]";
 
 void WriteFile(const fs::path& file, ByteSpan bytes) {
   std::ofstream out(file, std::ios::binary | std::ios::trunc);
@@ -297,6 +305,40 @@ std::string TakeRender(std::vector<std::string>& args) {
   return {};
 }
 
+// Texts take room but are not drawn: the platform draws them in the program.
+class BlankMenuText : public frame::MenuTextPainter {
+ public:
+  int Width(const std::string& text) override { return 7 * static_cast<int>(text.size()); }
+  void Draw(TvxPixmap&, const frame::Rect&, const std::string&, Pixel, frame::TextAlign, bool) override {}
+};
+
+int Menu(std::vector<std::string> args, bool raw) {
+  if (args.size() < 2) throw UsageError(kUsage);
+  constexpr size_t kMaxItems = 1000;
+  if (args.size() - 2 > kMaxItems) throw UsageError("skinpack menu: at most 1000 items");
+  frame::MenuItem root;
+  if (args.size() == 2) {
+    frame::SystemMenuState st;
+    st.icons = frame::kProgramBorderIcons;
+    root = frame::BuildDefaultSystemMenu(st);
+  }
+  for (size_t i = 2; i < args.size(); ++i) {
+    frame::MenuItem item;
+    const size_t bar = args[i].find('|');
+    item.caption = args[i].substr(0, bar);
+    if (bar != std::string::npos) item.shortcut = args[i].substr(bar + 1);
+    root.items.push_back(item);
+  }
+  TvxSkinData data;
+  data.LoadCompressedStoredSkin(LoadStoredSkin(fs::u8path(args[0]), raw));
+  BlankMenuText text;
+  const TvxPixmap image = frame::RenderPopupPreview(data, root, text);
+  if (image.Empty()) throw EvxSkinError("the menu cannot be drawn");
+  WriteFile(fs::u8path(args[1]), EncodeBmp(image, 24));
+  std::printf("rendered the menu at %dx%d\n", image.Width(), image.Height());
+  return 0;
+}
+
 // --quick N and --quick-hot I, taken out of the arguments; -1 when absent.
 int TakeNumber(std::vector<std::string>& args, const char* option, int low, int high) {
   for (auto it = args.begin(); it != args.end(); ++it) {
@@ -410,6 +452,7 @@ int Run(std::vector<std::string> args) {
   if (command == "hittest") return HitTest(args, raw);
   if (command == "region") return Region(args, raw);
   if (command == "hint") return Hint(args, raw);
+  if (command == "menu") return Menu(args, raw);
   throw UsageError(kUsage);
 }
 

@@ -324,5 +324,62 @@ TEST_F(Nav, ScrollModeFollowsTheKeyboardAndTheMarkers) {
   EXPECT_TRUE(nav.HoverScrollMarker(0, 2).empty());  // nothing more below
 }
 
+
+TEST(MenuNavigator, SubmenuHandlerRefillsItemsBeforeTheWindowOpens) {
+  MenuItem root;
+  root.items = {MenuItem{}};
+  root.items[0].caption = "Recent";
+  root.items[0].items = {MenuItem{}};
+  root.items[0].items[0].caption = "(empty)";
+  MenuNavigator nav;
+  int calls = 0;
+  nav.OnOpeningSubmenu = [&](const MenuItem& item) {
+    ++calls;
+    // The handler fills the sub-menu as it opens.
+    auto& live = const_cast<MenuItem&>(item);
+    live.items.clear();
+    for (const char* c : {"a.txt", "b.txt"}) {
+      MenuItem m;
+      m.caption = c;
+      live.items.push_back(m);
+    }
+  };
+  nav.Popup(&root, 0);
+  MenuEvents ev = nav.Key(MenuKey::Right);
+  EXPECT_EQ(calls, 1);
+  ASSERT_EQ(nav.WindowCount(), 2);
+  ASSERT_EQ(nav.Window(1).entries.size(), 2u);
+  EXPECT_EQ(nav.Window(1).entries[1].item->caption, "b.txt");
+  // A handler that empties the sub-menu leaves no window behind.
+  nav.Key(MenuKey::Escape);
+  nav.OnOpeningSubmenu = [](const MenuItem& item) {
+    auto& live = const_cast<MenuItem&>(item);
+    for (MenuItem& m : live.items) m.visible = false;
+  };
+  nav.Key(MenuKey::Right);
+  EXPECT_EQ(nav.WindowCount(), 1);
+}
+
+TEST(MenuLayout, SkinnedWindowWithoutItemRecordUsesDefaultItemSizes) {
+  MenuItem root;
+  root.items = {Cmd("Open"), Sep()};
+  const auto items = Pointers(root);
+  PopupSizeInput in;
+  in.items = &items;
+  in.textWidth = Width7;
+  PopupSkin skin;
+  skin.skinned = true;
+  skin.itemDefault = true;
+  skin.pictureWidth = 93;
+  skin.pictureHeight = 55;
+  skin.itemsrect = {2, 2, 91, 53};
+  skin.skinrect = {0, 0, 100, 30};  // left from an earlier skin: ignored
+  const PopupSize s = ComputePopupSize(skin, in);
+  EXPECT_EQ(s.itemHeights, (std::vector<int>{20, 4}));
+  EXPECT_EQ(s.height, 55 - 51 + 24);
+  // "Open" 28 + 2 + 19 + 19, the window's frame part 4, the default item's 6.
+  EXPECT_EQ(s.width, 68 + 4 + 6);
+}
+
 }  // namespace
 }  // namespace vx::frame
