@@ -14,9 +14,25 @@ constexpr unsigned kMenuCommandDone = 1229;
 
 using tk::FindControl;
 
-tk::TPopupMenu* NewEditContextMenu(TvxCustomEdit* edit) { return new tk::TPopupMenu(edit); }
+namespace {
+TvxEditContextMenus& EditContextMenus() {
+  static TvxEditContextMenus menus;
+  return menus;
+}
+}  // namespace
 
-void OpenEditContextMenu(tk::TPopupMenu* menu, TvxCustomEdit*, int x, int y) { menu->Popup(x, y); }
+void SetEditContextMenus(TvxEditContextMenus menus) { EditContextMenus() = std::move(menus); }
+
+tk::TPopupMenu* NewEditContextMenu(TvxCustomEdit* edit) {
+  if (const auto& make = EditContextMenus().make)
+    if (tk::TPopupMenu* menu = make(edit)) return menu;
+  return new tk::TPopupMenu(edit);
+}
+
+void OpenEditContextMenu(tk::TPopupMenu* menu, TvxCustomEdit* edit, int x, int y) {
+  if (const auto& open = EditContextMenus().open) return open(menu, edit, x, y);
+  menu->Popup(x, y);
+}
 
 TvxCustomEdit::TvxCustomEdit(tk::TComponent* owner) : tk::TCustomMaskEdit(owner) {}
 

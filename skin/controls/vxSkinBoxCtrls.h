@@ -4,6 +4,8 @@
 // around it and the skin's picture behind its text.
 #pragma once
 
+#include <functional>
+
 #include <memory>
 #include <optional>
 #include <string>
@@ -22,7 +24,13 @@ namespace vx {
 class TvxCustomEdit;
 
 // The context menu of an edit: made and opened here only, so the kind of
-// menu (the platform's or a skinned one) is decided in one place.
+// menu is decided in one place. The platform's by default; the frame
+// library puts in the skinned one for edits on skinned forms.
+struct TvxEditContextMenus {
+  std::function<tk::TPopupMenu*(TvxCustomEdit* edit)> make;
+  std::function<void(tk::TPopupMenu* menu, TvxCustomEdit* edit, int x, int y)> open;
+};
+void SetEditContextMenus(TvxEditContextMenus menus);
 tk::TPopupMenu* NewEditContextMenu(TvxCustomEdit* edit);
 void OpenEditContextMenu(tk::TPopupMenu* menu, TvxCustomEdit* edit, int x, int y);
 

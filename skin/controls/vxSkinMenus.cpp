@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "Chassis.h"
+#include "vxSkinBoxCtrls.h"
 #include "vxPixmapDib.h"
 #include "vxPlatform.h"
 #include "vxRegionWin.h"
@@ -408,6 +409,7 @@ void TvxSkinMenu::Popup(tk::TWinControl* control, const TvxSkinData* data, bool 
   nav_.CloseFrom(0);
   submenuTimer_->SetEnabled(false);
   popupControl_ = control;
+  if (control) FreeNotification(control);
   skinData_ = data;
   root_ = root;
   anchor_ = anchor;
@@ -469,6 +471,24 @@ void TvxSkinMenu::Popup(tk::TWinControl* control, const TvxSkinData* data, bool 
         if ((item = live(m))) FillFromToolkit(const_cast<frame::MenuItem&>(m), item);
       });
   toolkitMenu_ = menu;
+  if (menu) FreeNotification(menu);
+}
+
+void TvxSkinMenu::Notification(tk::TComponent* component, tk::TOperation operation) {
+  tk::TComponent::Notification(component, operation);
+  if (operation != tk::opRemove) return;
+  if (component == commandControl_) commandControl_ = nullptr;
+  if (component == popupControl_) popupControl_ = nullptr;
+  if (component != toolkitMenu_) return;
+  // The menu being shown is going away: none of its items may run, and the
+  // control it was opened for is not told about a menu that no longer is.
+  toolkitMenu_ = nullptr;
+  execute_ = nullptr;
+  opening_ = nullptr;
+  OnMenuClose = nullptr;
+  popupControl_ = nullptr;
+  commandControl_ = nullptr;
+  if (Visible()) CloseAll();
 }
 
 void TvxSkinMenu::Run(const frame::MenuEvents& events) {
@@ -627,6 +647,24 @@ void TvxSkinPopupMenu::Popup(tk::TWinControl* control, const RECT& rect, bool up
 void TvxSkinPopupMenu::PopupForEdit(tk::TWinControl* edit, int x, int y) {
   last_ = {x, y};
   Show(edit, {x, y, x, y}, false, true);
+}
+
+void UseSkinnedEditMenus() {
+  TvxEditContextMenus menus;
+  menus.make = [](TvxCustomEdit* edit) -> tk::TPopupMenu* {
+    tk::TCustomForm* form = edit->ParentForm();
+    if (form && FindChassis(form)) return new TvxSkinPopupMenu(edit);
+    return nullptr;
+  };
+  menus.open = [](tk::TPopupMenu* menu, TvxCustomEdit* edit, int x, int y) {
+    if (auto* skinned = dynamic_cast<TvxSkinPopupMenu*>(menu)) {
+      skinned->PopupForm = edit->ParentForm();
+      skinned->PopupForEdit(edit, x, y);
+    } else {
+      menu->Popup(x, y);
+    }
+  };
+  SetEditContextMenus(std::move(menus));
 }
 
 }  // namespace vx

@@ -137,6 +137,9 @@ class TvxSkinMenu : public tk::TComponent {
   // The size a window showing these items gets now.
   frame::PopupSize SizeFor(const std::vector<const frame::MenuItem*>& items) const;
 
+ protected:
+  void Notification(tk::TComponent* component, tk::TOperation operation) override;
+
  private:
   friend class TvxSkinPopupWindow;
   void Run(const frame::MenuEvents& events);
@@ -194,5 +197,9 @@ class TvxSkinPopupMenu : public tk::TPopupMenu {
   TvxSkinDataComponent* skinData_ = nullptr;
   POINT last_{-1, -1};
 };
+
+// Puts the skinned menu in as the context menu of every edit on a form with
+// a frame; edits elsewhere keep the platform's. Called by each frame.
+void UseSkinnedEditMenus();
 
 }  // namespace vx

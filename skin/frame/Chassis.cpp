@@ -13,6 +13,7 @@
 #include "vxPixmapDib.h"
 #include "vxSkinCtrls.h"
 #include "vxSkinDataObjects.h"
+#include "vxSkinMenus.h"
 
 namespace vx {
 namespace {
@@ -91,6 +92,7 @@ bool IsDeviceContext(WPARAM w) {
 TvxChassis::TvxChassis(tk::TComponent* owner)
     : tk::TComponent(owner), form_(dynamic_cast<tk::TCustomForm*>(owner)), skinData_(*this) {
   if (!form_) throw tk::EInvalidCast();
+  UseSkinnedEditMenus();
   SetDefaultSkinFont(defCaptionFont_, tk::clBtnText, tk::fsBold);
   SetDefaultSkinFont(defInActiveCaptionFont_, tk::clBtnShadow, tk::fsBold);
   SetDefaultSkinFont(defMenuItemFont_, tk::clWindowText);

@@ -12,6 +12,7 @@
 #include "Chassis.h"
 #include "SystemMenu.h"
 #include "tkMenuText.h"
+#include "vxSkinMenus.h"
 #include "vxPlatform.h"
 #include "vxResourceStrings.h"
 
@@ -168,7 +169,9 @@ tk::TPopupMenu* TvxChassis::TrayPopupMenu() {
       return text;
     };
   }
-  trayMenu_ = new tk::TPopupMenu(this);
+  auto* menu = new TvxSkinPopupMenu(this);
+  menu->PopupForm = form_;
+  trayMenu_ = menu;
   for (const frame::MenuItem& m : frame::BuildTrayMenu(s).items) {
     auto* item = new tk::TMenuItem(trayMenu_);
     item->SetName(m.name);

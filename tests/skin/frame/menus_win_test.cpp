@@ -14,6 +14,7 @@
 #include "MenuPaint.h"
 #include "resource_counts.h"
 #include "tkForms.h"
+#include "vxSkinBoxCtrls.h"
 #include "vxSkinMenus.h"
 #include "win_support.h"
 
@@ -522,6 +523,86 @@ TEST_F(MenusTest, ACommandThatOpensAnotherMenuRunsOnTheNewOne) {
   EXPECT_EQ(runs, 2);
   EXPECT_TRUE(Popups().empty());
   EXPECT_FALSE(chassis->MenuOpen());
+}
+
+std::wstring ClipboardText() {
+  std::wstring text;
+  if (!OpenClipboard(nullptr)) return text;
+  if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+    if (const auto* p = static_cast<const wchar_t*>(GlobalLock(data))) {
+      text.assign(p, wcsnlen(p, GlobalSize(data) / sizeof(wchar_t)));
+      GlobalUnlock(data);
+    }
+  }
+  CloseClipboard();
+  return text;
+}
+
+TEST_F(MenusTest, AnEditsContextMenuOnASkinnedFormIsTheSkinnedOne) {
+  auto* edit = new vx::TvxSkinEdit(form);
+  edit->SetParent(form);
+  edit->SetBounds(20, 20, 160, 21);
+  edit->SetSkinData(skin);
+  edit->SetText(L"keyword");
+  PumpUntilIdle();
+  auto open = [&] {
+    RECT r{};
+    GetWindowRect(edit->Handle(), &r);
+    SendMessageW(edit->Handle(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(edit->Handle()),
+                 MAKELPARAM(r.left + 5, r.top + 5));
+    PumpUntilIdle();
+  };
+  auto active = [&] {
+    const auto& w = Menu().Navigator().Window(0);
+    return w.active >= 0 ? w.entries[w.active].item->caption : std::string();
+  };
+  auto choose = [&](const std::string& caption) {
+    for (int i = 0; i < 8 && active() != caption; ++i) Key(VK_DOWN);
+    ASSERT_EQ(active(), caption);
+    Key(VK_RETURN);
+    EXPECT_TRUE(PumpUntil([] { return Popups().empty(); }));
+  };
+
+  open();
+  ASSERT_EQ(Popups().size(), 1u);
+  EXPECT_TRUE(PlatformMenus().empty());
+  EXPECT_EQ(Menu().Navigator().Window(0).entries.size(), 8u);
+  choose("Select All");
+  DWORD start = 1, end = 0;
+  SendMessageW(edit->Handle(), EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+  EXPECT_EQ(start, 0u);
+  EXPECT_EQ(end, 7u);
+
+  // With the text selected, Copy is enabled and puts it on the clipboard.
+  open();
+  ASSERT_EQ(Popups().size(), 1u);
+  choose("Copy");
+  EXPECT_EQ(ClipboardText(), L"keyword");
+  EXPECT_FALSE(chassis->MenuOpen());
+}
+
+TEST_F(MenusTest, APopupMenuFreedWhileOpenClosesAndRunsNothing) {
+  auto* menu = new vx::TvxSkinPopupMenu(form);
+  int clicks = 0, closes = 0;
+  auto* item = new tk::TMenuItem(menu->Items());
+  item->SetCaption(L"&Run");
+  item->OnClick = [&](tk::TObject*) { ++clicks; };
+  menu->Items()->Add(item);
+  menu->OnMenuClose = [&](tk::TObject*) { ++closes; };
+  menu->Popup(100, 100);
+  PumpUntilIdle();
+  ASSERT_EQ(Popups().size(), 1u);
+  ASSERT_TRUE(chassis->MenuOpen());
+
+  menu->Free();
+  PumpUntilIdle();
+  EXPECT_TRUE(Popups().empty());
+  EXPECT_FALSE(Menu().Visible());
+  EXPECT_FALSE(chassis->MenuOpen());
+  EXPECT_EQ(closes, 0);  // its handler went with it
+  Key('R');
+  Key(VK_RETURN);
+  EXPECT_EQ(clicks, 0);
 }
 
 }  // namespace
