@@ -38,6 +38,8 @@
 //   e2e_window clipboard TITLE TEXT
 //       puts TEXT on the clipboard, "\r" and "\n" written as those two
 //       characters standing for CR and LF
+//   e2e_window clipboard TITLE
+//       prints "clipboard TEXT", the clipboard's text in UTF-8
 //   e2e_window hostile TITLE
 //       sets a window property holding a meaningless pointer on every window
 //       of the program (the name the toolkit once kept its controls under)
@@ -472,6 +474,21 @@ std::string Utf8(const std::wstring& w) {
   return s;
 }
 
+int PrintClipboard() {
+  if (!OpenClipboard(nullptr)) return 1;
+  std::wstring text;
+  if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+    if (const auto* p = static_cast<const wchar_t*>(GlobalLock(data))) {
+      text.assign(p, wcsnlen(p, GlobalSize(data) / sizeof(wchar_t)));
+      GlobalUnlock(data);
+    }
+  }
+  CloseClipboard();
+  std::printf("clipboard %s\n", Utf8(text).c_str());
+  std::fflush(stdout);
+  return 0;
+}
+
 int PrintMenus(HWND w) {
   MenuWindows m;
   GetWindowThreadProcessId(w, &m.pid);
@@ -594,7 +611,7 @@ int wmain(int argc, wchar_t** argv) {
     return edit && SendMessageW(edit, EM_SETSEL, 0, -1) >= 0 ? 0 : 1;
   }
   if (cmd == L"clipboard") {
-    if (argc < 4) return 2;
+    if (argc < 4) return PrintClipboard();
     return SetClipboard(argv[3]);
   }
   if (cmd == L"hostile") {

@@ -818,6 +818,7 @@ def main():
     # Skinned menus: the system menu and the keyboard menu mode.
     check_system_menu(wine, window_exe, program, (cx, cy))
     check_alt_keeps_the_keyword_box(wine, window_exe, program, (cx, cy))
+    check_keyword_box_menu(wine, window_exe, program, (cx, cy))
 
     # The close button ends the program.
     rect = window_rect(wine, window_exe, TITLE)
@@ -1089,6 +1090,54 @@ def check_alt_keeps_the_keyword_box(wine, window_exe, program, origin):
     if not wait_for_edit(wine, window_exe, before, 15):
         fail("the keyword box holds %r after removing the typed keys" % edit_text(wine, window_exe), program)
     print("ok: Alt and Alt+Space keep the keyword box", flush=True)
+
+
+EDIT_MENU = ["Undo", "-", "Cut", "Copy", "Paste", "Delete", "-", "Select All"]
+# Item places in the skinned popup: the items start 2 pixels down, commands
+# are 22 high and lines 7.
+EDIT_MENU_COPY_Y, EDIT_MENU_SELECT_ALL_FROM_BOTTOM = 2 + 22 + 7 + 22 + 11, 2 + 11
+
+
+def clipboard_text(wine, window_exe):
+    lines = window_lines(wine, window_exe, "clipboard", TITLE) or []
+    return lines[0][len("clipboard "):].rstrip("\r") if lines and lines[0].startswith("clipboard ") else None
+
+
+def open_edit_menu(wine, window_exe, program, origin):
+    x, y, w, h = EDIT_SKINNED
+    xdotool("mousemove", "--sync", origin[0] + x + w // 2, origin[1] + y + h // 2)
+    xdotool("click", "3")
+    popups = wait_for_menus(wine, window_exe, 1, "a right click on the keyword box", program)
+    rect, shown = popups[0]
+    if shown != EDIT_MENU:
+        fail("the keyword box's menu shows %s, expected %s" % (shown, EDIT_MENU), program)
+    return rect
+
+
+def check_keyword_box_menu(wine, window_exe, program, origin):
+    """A right click on the keyword box opens its eight-entry menu in one
+    skinned window (never the platform's); Select All and then Copy put the
+    box's text on the clipboard."""
+    text = edit_text(wine, window_exe)
+    if not text:
+        fail("the keyword box is empty before its menu is tried", program)
+    subprocess.run([wine, window_exe, "clipboard", TITLE, "before the copy"], check=True, timeout=60)
+    l, t, r, b = open_edit_menu(wine, window_exe, program, origin)
+    click(l + 40, b - EDIT_MENU_SELECT_ALL_FROM_BOTTOM)
+    wait_for_menus(wine, window_exe, 0, "after Select All", program)
+    l, t, r, b = open_edit_menu(wine, window_exe, program, origin)
+    click(l + 40, t + EDIT_MENU_COPY_Y)
+    wait_for_menus(wine, window_exe, 0, "after Copy", program)
+    got = {}
+
+    def copied():
+        got["text"] = clipboard_text(wine, window_exe)
+        return None if got["text"] == text else "the clipboard holds %r" % got["text"]
+    problem = poll(copied, 15)
+    if problem:
+        fail("Select All and Copy from the keyword box's menu: %s, expected %r" % (problem, text), program)
+    park_pointer(origin)
+    print("ok: the keyword box's skinned menu: Select All, Copy", flush=True)
 
 
 if __name__ == "__main__":
