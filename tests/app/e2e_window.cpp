@@ -40,6 +40,9 @@
 //       characters standing for CR and LF
 //   e2e_window clipboard TITLE
 //       prints "clipboard TEXT", the clipboard's text in UTF-8
+//   e2e_window count TITLE
+//       prints "windows N": the program's windows, shown or hidden, top-level
+//       and child (what a leak of windows would make grow)
 //   e2e_window hostile TITLE
 //       sets a window property holding a meaningless pointer on every window
 //       of the program (the name the toolkit once kept its controls under)
@@ -467,6 +470,35 @@ BOOL CALLBACK CollectMenuWindow(HWND h, LPARAM lp) {
   return TRUE;
 }
 
+struct WindowCount {
+  DWORD pid = 0;
+  int count = 0;
+};
+
+BOOL CALLBACK CountChild(HWND, LPARAM lp) {
+  ++reinterpret_cast<WindowCount*>(lp)->count;
+  return TRUE;
+}
+
+BOOL CALLBACK CountProgramWindow(HWND h, LPARAM lp) {
+  auto* c = reinterpret_cast<WindowCount*>(lp);
+  DWORD pid = 0;
+  GetWindowThreadProcessId(h, &pid);
+  if (pid != c->pid) return TRUE;
+  ++c->count;
+  EnumChildWindows(h, CountChild, lp);
+  return TRUE;
+}
+
+int PrintWindowCount(HWND w) {
+  WindowCount c;
+  GetWindowThreadProcessId(w, &c.pid);
+  EnumWindows(CountProgramWindow, reinterpret_cast<LPARAM>(&c));
+  std::printf("windows %d\n", c.count);
+  std::fflush(stdout);
+  return 0;
+}
+
 std::string Utf8(const std::wstring& w) {
   const int n = WideCharToMultiByte(CP_UTF8, 0, w.data(), static_cast<int>(w.size()), nullptr, 0, nullptr, nullptr);
   std::string s(static_cast<size_t>(n > 0 ? n : 0), '\0');
@@ -553,7 +585,7 @@ int PrintSystemMenuSize(bool rolled) {
 
 int wmain(int argc, wchar_t** argv) {
   if (argc < 3) {
-    std::fprintf(stderr, "usage: e2e_window geometry|close|tabs|tabrects|edit|editrect|editselect|clipboard|region|hittest|resize|restore|style|hostile|menus|sysmenusize TITLE [...]\n");
+    std::fprintf(stderr, "usage: e2e_window geometry|close|tabs|tabrects|edit|editrect|editselect|clipboard|region|hittest|resize|restore|style|hostile|menus|sysmenusize|count TITLE [...]\n");
     return 2;
   }
   std::wstring cmd = argv[1];
@@ -619,6 +651,7 @@ int wmain(int argc, wchar_t** argv) {
     std::fflush(stdout);
     return rc;
   }
+  if (cmd == L"count") return PrintWindowCount(w);
   if (cmd == L"menus") {
     int rc = PrintMenus(w);
     std::fflush(stdout);

@@ -819,6 +819,7 @@ def main():
     check_system_menu(wine, window_exe, program, (cx, cy))
     check_alt_keeps_the_keyword_box(wine, window_exe, program, (cx, cy))
     check_keyword_box_menu(wine, window_exe, program, (cx, cy))
+    check_menu_cycles_leave_nothing(wine, window_exe, program, (cx, cy))
 
     # The close button ends the program.
     rect = window_rect(wine, window_exe, TITLE)
@@ -1138,6 +1139,35 @@ def check_keyword_box_menu(wine, window_exe, program, origin):
         fail("Select All and Copy from the keyword box's menu: %s, expected %r" % (problem, text), program)
     park_pointer(origin)
     print("ok: the keyword box's skinned menu: Select All, Copy", flush=True)
+
+
+def program_windows(wine, window_exe):
+    lines = window_lines(wine, window_exe, "count", TITLE) or []
+    return int(lines[0].split()[1]) if lines and lines[0].startswith("windows ") else None
+
+
+def check_menu_cycles_leave_nothing(wine, window_exe, program, origin):
+    """A hundred openings and closings of the system menu leave the program
+    with the windows it had."""
+    wait_for_menus(wine, window_exe, 0, "before the menu cycles", program)
+    before = program_windows(wine, window_exe)
+    rect = window_rect(wine, window_exe, TITLE)
+    xdotool("mousemove", "--sync", rect[0] + 420, rect[1] + 12)
+    xdotool("click", "3")
+    wait_for_menus(wine, window_exe, 1, "the first of the menu cycles", program)
+    if program_windows(wine, window_exe) != before + 1:
+        fail("an open system menu is not one more window of the program", program)
+    xdotool("key", "Escape")
+    for _ in range(99):
+        xdotool("click", "3")
+        xdotool("key", "Escape")
+    wait_for_menus(wine, window_exe, 0, "after 100 menu cycles", program)
+    problem = poll(lambda: None if program_windows(wine, window_exe) == before else "not back", 15)
+    if problem:
+        fail("after 100 menu cycles the program has %s windows, it had %s"
+             % (program_windows(wine, window_exe), before), program)
+    park_pointer(origin)
+    print("ok: 100 system menu cycles leave %d windows" % before, flush=True)
 
 
 if __name__ == "__main__":
