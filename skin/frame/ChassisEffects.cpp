@@ -7,14 +7,12 @@
 // window comes up. Its clock is replaceable: tests step it by hand, across
 // the tick counter's wrap too.
 #include <algorithm>
-#include <optional>
 
 #include "Chassis.h"
 #include "SystemMenu.h"
 #include "tkMenuText.h"
-#include "vxSkinMenus.h"
 #include "vxPlatform.h"
-#include "vxResourceStrings.h"
+#include "vxSkinMenus.h"
 
 namespace vx {
 namespace {
@@ -159,16 +157,7 @@ void TvxChassis::EffectsActivation(bool active) {
 
 tk::TPopupMenu* TvxChassis::TrayPopupMenu() {
   if (trayMenu_) return trayMenu_;
-  frame::SystemMenuState s;
-  const TvxSkinData* data = Data();
-  if (data && data->ResourceStrData()) {
-    const TvxResourceStrData* strings = data->ResourceStrData();
-    s.resources = [strings](const std::string& key) -> std::optional<std::string> {
-      std::string text = strings->GetResStr(key);
-      if (text.empty()) return std::nullopt;
-      return text;
-    };
-  }
+  const frame::SystemMenuState s = SystemMenuStateNow();
   auto* menu = new TvxSkinPopupMenu(this);
   menu->PopupForm = form_;
   trayMenu_ = menu;
