@@ -389,27 +389,36 @@ TEST_F(QuickButtonsTest, HotAndDownLooksAndOneClickOnReleaseOverTheButton) {
 
 TEST_F(QuickButtonsTest, AButtonsHintShowsInTheSkinHintOnlyWhenAskedFor) {
   app->HintPause = 20;
+  app->HintHidePause = 60000;
   chassis->QuickButtons().Items(0)->SetHint(L"Red");
   chassis->QuickButtons().Items(1)->SetHint(L"Blue");
   auto* hint = new vx::TvxSkinHint(form);
   hint->SetSkinData(skin);
   chassis->SetSkinHint(hint);
   auto shown = [&] { return IsWindowVisible(hint->HintWindow()->Handle()) != FALSE; };
+  // The real pointer goes along: the frame's hover poll must find it where
+  // the moves say it is, or it takes the pointer for gone and hides the hint.
+  auto hover = [&](int x, int y) {
+    const RECT w = WindowRect();
+    SetCursorPos(w.left + x, w.top + y);
+    Move(x, y);
+  };
   const vx::frame::Rect r0 = Item(0), r1 = Item(1);
-  Move(r0.Left + 10, r0.Top + 10);
+  hover(r0.Left + 10, r0.Top + 10);
   EXPECT_FALSE(PumpUntil(shown, 300));
-  Move(300, 12);
+  hover(300, 12);
 
   chassis->QuickButtonsShowHint = true;
-  Move(r0.Left + 10, r0.Top + 10);
+  hover(r0.Left + 10, r0.Top + 10);
   ASSERT_TRUE(PumpUntil(shown, 3000));
   EXPECT_EQ(hint->HintWindow()->ShownText(), L"Red");
   // Onto the other button: its own hint.
-  Move(r1.Left + 10, r1.Top + 10);
+  hover(r1.Left + 10, r1.Top + 10);
   ASSERT_TRUE(PumpUntil([&] { return shown() && hint->HintWindow()->ShownText() == L"Blue"; }, 3000));
   // Off the buttons onto the caption: hidden at once.
-  Move(300, 12);
+  hover(300, 12);
   EXPECT_FALSE(shown());
+  SetCursorPos(1270, 1010);
 }
 
 }  // namespace
