@@ -6,27 +6,16 @@
 
 #include "FramePaint.h"
 #include "FrameRecords.h"
-#include "../../../resources/ProgramSkin.h"
+#include "../ProgramSkinData.h"
 #include "vxCopy.h"
 #include "vxMorph.h"
 #include "vxRegionData.h"
 #include "vxSkinData.h"
-#include "vxStoredSkin.h"
 
 namespace vx::frame {
 namespace {
 
-const TvxSkinData& ProgramSkin() {
-  static TvxSkinData data;
-  if (data.Empty()) {
-    auto bytes = kinopod::ProgramSkinCompressedData();
-    TvxCompressedStoredSkin stored;
-    stored.SetCompressedData(Bytes(bytes.begin(), bytes.end()));
-    data.LoadCompressedStoredSkin(stored);
-    data.EnableSkinEffects = false;  // as the program sets it
-  }
-  return data;
-}
+using vx::testing::ProgramSkin;
 
 // The program's layout for a window of w x h with its two caption buttons.
 struct Layout : PreviewLayout {

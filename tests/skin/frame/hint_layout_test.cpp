@@ -5,23 +5,14 @@
 #include <gtest/gtest.h>
 
 #include "HintLayout.h"
-#include "../../../resources/ProgramSkin.h"
+#include "../ProgramSkinData.h"
 #include "vxSkinDataWindows.h"
 #include "vxStoredSkin.h"
 
 namespace vx::frame {
 namespace {
 
-const TvxSkinData& ProgramSkin() {
-  static TvxSkinData data;
-  if (data.Empty()) {
-    auto bytes = kinopod::ProgramSkinCompressedData();
-    TvxCompressedStoredSkin stored;
-    stored.SetCompressedData(Bytes(bytes.begin(), bytes.end()));
-    data.LoadCompressedStoredSkin(stored);
-  }
-  return data;
-}
+using vx::testing::ProgramSkin;
 
 bool Black(const TvxPixmap& p, int x, int y) { return (p.At(x, y) & 0xFFFFFF) == 0; }
 

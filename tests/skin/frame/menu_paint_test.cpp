@@ -5,7 +5,7 @@
 
 #include <algorithm>
 
-#include "../../../resources/ProgramSkin.h"
+#include "../ProgramSkinData.h"
 #include "MenuPaint.h"
 #include "SystemMenu.h"
 #include "vxSkinData.h"
@@ -15,19 +15,8 @@
 namespace vx::frame {
 namespace {
 
-void LoadProgramSkin(TvxSkinData& data) {
-  auto bytes = kinopod::ProgramSkinCompressedData();
-  TvxCompressedStoredSkin stored;
-  stored.SetCompressedData(Bytes(bytes.begin(), bytes.end()));
-  data.LoadCompressedStoredSkin(stored);
-  data.EnableSkinEffects = false;
-}
-
-const TvxSkinData& ProgramSkin() {
-  static TvxSkinData data;
-  if (data.Empty()) LoadProgramSkin(data);
-  return data;
-}
+using vx::testing::LoadProgramSkin;
+using vx::testing::ProgramSkin;
 
 // Texts are 7 pixels a character; drawing records where each text went.
 class FakeText : public MenuTextPainter {

@@ -6,24 +6,14 @@
 
 #include "FramePaint.h"
 #include "QuickButtonRecords.h"
-#include "../../../resources/ProgramSkin.h"
+#include "../ProgramSkinData.h"
 #include "vxCopy.h"
 #include "vxSkinData.h"
-#include "vxStoredSkin.h"
 
 namespace vx::frame {
 namespace {
 
-const TvxSkinData& ProgramSkin() {
-  static TvxSkinData data;
-  if (data.Empty()) {
-    auto bytes = kinopod::ProgramSkinCompressedData();
-    TvxCompressedStoredSkin stored;
-    stored.SetCompressedData(Bytes(bytes.begin(), bytes.end()));
-    data.LoadCompressedStoredSkin(stored);
-  }
-  return data;
-}
+using vx::testing::ProgramSkin;
 
 constexpr Pixel kColours[] = {MakePixel(200, 30, 30), MakePixel(30, 30, 200)};
 
