@@ -5,6 +5,7 @@
 #include "FrameAnimation.h"
 #include "FrameMask.h"
 #include "FrameRecords.h"
+#include "PixelPlot.h"
 #include "vxCopy.h"
 #include "vxEffects.h"
 #include "vxMorph.h"
@@ -38,22 +39,12 @@ ObjectImage BaseImage(const FrameObject& o, const ObjectLook& look) {
   return {o.skinRect, !o.inPicture};
 }
 
-void SetPixels(TvxPixmap& canvas, int x, int y, Pixel p) {
-  if (canvas.Contains(x, y)) canvas.Set(x, y, p);
-}
-
-void FillRect(TvxPixmap& canvas, const Rect& r, Pixel p) {
-  const int left = std::max(r.Left, 0), right = std::min(r.Right, canvas.Width());
-  const int top = std::max(r.Top, 0), bottom = std::min(r.Bottom, canvas.Height());
-  for (int y = top; y < bottom; ++y) std::fill(canvas.Row(y) + left, canvas.Row(y) + right, p);
-}
-
 // A line that leaves out its end point; the glyphs use only horizontal and
 // diagonal lines.
 void Line(TvxPixmap& canvas, int x0, int y0, int x1, int y1, Pixel p) {
   const int dx = (x1 > x0) - (x1 < x0), dy = (y1 > y0) - (y1 < y0);
   const int steps = std::max(std::abs(x1 - x0), std::abs(y1 - y0));
-  for (int i = 0; i < steps; ++i) SetPixels(canvas, x0 + i * dx, y0 + i * dy, p);
+  for (int i = 0; i < steps; ++i) PlotPixel(canvas, x0 + i * dx, y0 + i * dy, p);
 }
 
 // The one-pixel outline of (l, t) - (r, b), right and bottom excluded.
@@ -258,9 +249,9 @@ void DrawDefaultButton(const FrameObject& o, TvxPixmap& canvas, int dx, int dy, 
                        const DefaultFrameColors& colors) {
   const Rect r = o.rect.Offset(dx, dy);
   const bool pressed = o.Down && o.MouseIn;
-  FillRect(canvas, r, colors.btnFace);
+  FillClipped(canvas, r, colors.btnFace);
   if (o.MouseIn && o.Enabled) {
-    FillRect(canvas, r, pressed ? MakePixel(133, 146, 181) : MakePixel(182, 189, 210));
+    FillClipped(canvas, r, pressed ? MakePixel(133, 146, 181) : MakePixel(182, 189, 210));
     Outline(canvas, r.Left, r.Top, r.Right, r.Bottom, MakePixel(0, 0, 128));
   }
   const Pixel ink = o.Enabled ? colors.btnText : colors.btnShadow;
@@ -302,7 +293,7 @@ void DrawDefaultButton(const FrameObject& o, TvxPixmap& canvas, int dx, int dy, 
       }
       break;
     case TvxStdCommand::cmminimizetotray:
-      FillRect(canvas, {x + 2, y + 2, x + 7, y + 7}, ink);
+      FillClipped(canvas, {x + 2, y + 2, x + 7, y + 7}, ink);
       break;
     case TvxStdCommand::cmdefault:
       break;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "PixelPlot.h"
 #include "vxCopy.h"
 #include "vxNinePart.h"
 #include "vxSkinDataObjects.h"
@@ -18,21 +19,11 @@ PixRect Pix(const Rect& r) { return {r.Left, r.Top, r.Right, r.Bottom}; }
 PixPoint Pix(const Point& p) { return {p.X, p.Y}; }
 Pixel Colour(TvxColor c) { return PixelFromColor(static_cast<uint32_t>(c) & 0xFFFFFF); }
 
-void Put(TvxPixmap& canvas, int x, int y, Pixel p) {
-  if (canvas.Contains(x, y)) canvas.Set(x, y, p);
-}
-
-void Fill(TvxPixmap& canvas, const Rect& r, Pixel p) {
-  const int left = std::max(r.Left, 0), right = std::min(r.Right, canvas.Width());
-  const int top = std::max(r.Top, 0), bottom = std::min(r.Bottom, canvas.Height());
-  for (int y = top; y < bottom; ++y) std::fill(canvas.Row(y) + left, canvas.Row(y) + right, p);
-}
-
 // Both end points included.
 void Line(TvxPixmap& canvas, int x0, int y0, int x1, int y1, Pixel p) {
   const int dx = (x1 > x0) - (x1 < x0), dy = (y1 > y0) - (y1 < y0);
   const int steps = std::max(std::abs(x1 - x0), std::abs(y1 - y0));
-  for (int i = 0; i <= steps; ++i) Put(canvas, x0 + i * dx, y0 + i * dy, p);
+  for (int i = 0; i <= steps; ++i) PlotPixel(canvas, x0 + i * dx, y0 + i * dy, p);
 }
 
 void Outline(TvxPixmap& canvas, const Rect& r, Pixel p) {
@@ -204,7 +195,7 @@ bool DrawSystemMenuGlyph(TvxPixmap& canvas, const std::string& name, int x, int 
   } else if (name == "CHS_ROLLUP") {
     for (int i = 0; i <= 4; ++i) line(i + 1, 6 - i, 9 - i, 6 - i);
   } else if (name == "CHS_MINTOTRAY") {
-    Fill(canvas, {x + 2, y + 2, x + 7, y + 7}, ink);
+    FillClipped(canvas, {x + 2, y + 2, x + 7, y + 7}, ink);
   } else {
     return false;
   }
@@ -232,16 +223,16 @@ void PaintMenuItem(const MenuLook& look, const MenuColors& colors, const MenuIte
     const int column = DefaultGlyphColumn(imageListWidth);
     const bool highlight = p.highlighted && !item.IsSeparator() && !item.IsTitle();
     if (item.IsTitle()) {
-      Fill(canvas, r, colors.btnShadow);
+      FillClipped(canvas, r, colors.btnShadow);
       text.Draw(canvas, r, TitleText(item.caption), colors.btnHighlight, TextAlign::Center, true);
       return;
     }
     if (highlight) {
-      Fill(canvas, r, MakePixel(182, 189, 210));
+      FillClipped(canvas, r, MakePixel(182, 189, 210));
       Outline(canvas, r, MakePixel(0, 0, 128));
     } else {
-      Fill(canvas, {r.Left, r.Top, std::min(r.Left + column, r.Right), r.Bottom}, colors.btnFace);
-      Fill(canvas, {r.Left + column, r.Top, r.Right, r.Bottom}, colors.window);
+      FillClipped(canvas, {r.Left, r.Top, std::min(r.Left + column, r.Right), r.Bottom}, colors.btnFace);
+      FillClipped(canvas, {r.Left + column, r.Top, r.Right, r.Bottom}, colors.window);
     }
     if (item.IsSeparator()) {
       Line(canvas, r.Left + column, middle, r.Right - 1, middle, colors.btnShadow);
@@ -329,7 +320,7 @@ NinePartLayout SizedLayout(const PopupSize& s) {
 void DefaultWindow(const MenuColors& c, int imageListWidth, TvxPixmap& out) {
   const int w = out.Width(), h = out.Height();
   out.Fill(c.window);
-  Fill(out, {0, 0, imageListWidth >= 0 ? imageListWidth + 7 : 21, h}, c.btnFace);
+  FillClipped(out, {0, 0, imageListWidth >= 0 ? imageListWidth + 7 : 21, h}, c.btnFace);
   Outline(out, {0, 0, w, h}, c.btnShadow);
   Outline(out, {1, 1, w - 1, h - 1}, c.window);
 }
