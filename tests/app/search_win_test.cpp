@@ -195,23 +195,18 @@ TEST_F(SearchTest, SiteDialogStartsTickedAndOnlyEverHides) {
   // Closing it by its frame hides it too; the form lives on.
   TForm4* dialog = Form4;
   Form4->Close();
-  PumpUntil([] { return false; }, 200);
-  EXPECT_FALSE(Form4->Visible());
+  EXPECT_TRUE(PumpUntil([] { return !Form4->Visible(); }, 5000));
   EXPECT_EQ(Form4, dialog);
   EXPECT_FALSE(Form4->siteBoxes[2]->Checked());
 }
 
 TEST_F(SearchTest, ClosingSeventySearchTabsGivesEverythingBack) {
   PumpUntil([] { return !Server().Requests().empty(); }, 30000);
-  auto closeAll = [&] {
-    while (pages->ActivePage()) pages->CloseActivePage();
-  };
   // A first round loads what browsers share for the rest of the process.
   Search(L"warm");
-  PumpUntil([] { return false; }, 1500);
-  closeAll();
-  PumpUntil([] { return false; }, 500);
-  const int gdi0 = tktest::GdiObjectCount(), user0 = tktest::UserObjectCount();
+  PumpUntil([] { return false; }, 1500);  // the pages load before they are closed
+  CloseAll();
+  const int gdi0 = Steady(tktest::GdiObjectCount), user0 = Steady(tktest::UserObjectCount);
   ASSERT_GT(gdi0, 0);
 
   int browsersGone = 0;
@@ -219,14 +214,13 @@ TEST_F(SearchTest, ClosingSeventySearchTabsGivesEverythingBack) {
   ASSERT_EQ(pages->PageCount(), 70);
   for (int i = 0; i < 70; ++i) new Witness(BrowserOf(pages->Pages(i)), browsersGone);
   EXPECT_GT(tktest::UserObjectCount(), user0 + 70);
-  PumpUntil([] { return false; }, 1500);
+  PumpUntil([] { return false; }, 1500);  // the pages load before they are closed
 
-  closeAll();
+  CloseAll();
   EXPECT_EQ(pages->PageCount(), 0);
   EXPECT_EQ(browsersGone, 70);
-  PumpUntil([] { return false; }, 500);
-  EXPECT_EQ(tktest::UserObjectCount(), user0);
-  EXPECT_EQ(tktest::GdiObjectCount(), gdi0);
+  EXPECT_TRUE(CountsBackTo(gdi0, user0)) << "GDI " << tktest::GdiObjectCount() << " of " << gdi0 << ", USER "
+                                         << tktest::UserObjectCount() << " of " << user0;
 }
 
 }  // namespace
