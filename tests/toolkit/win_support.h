@@ -14,6 +14,10 @@
 
 namespace tktest {
 
+// Puts the real pointer in the screen's bottom-right corner, away from every
+// test window, so no hover poll finds it over what a test looks at.
+inline void ParkPointer() { SetCursorPos(1270, 1010); }
+
 class ToolkitTest : public ::testing::Test {
  protected:
   void SetUp() override {

@@ -94,7 +94,7 @@ class CaptionTest : public ToolkitTest {
  protected:
   void SetUp() override {
     ToolkitTest::SetUp();
-    SetCursorPos(1270, 1010);
+    tktest::ParkPointer();
     app->CreateForm(form);
     form->SetCaption(L"Caption test");
   }
@@ -234,7 +234,7 @@ TEST_F(CaptionTest, AnAnimateButtonStepsThroughItsFramesAsThePointerComesAndGoes
   EXPECT_EQ(shown, (std::vector<vx::Pixel>{kFrames[1], kFrames[2], kFrames[3]}));
   // The pointer leaves the window: the hover poll lets go and it steps back.
   shown.clear();
-  SetCursorPos(1270, 1010);
+  tktest::ParkPointer();
   ASSERT_TRUE(PumpUntil([&] { return chassis->AnimationRunning(); }));
   ASSERT_TRUE(PumpUntil(record));
   EXPECT_EQ(shown, (std::vector<vx::Pixel>{kFrames[2], kFrames[1], kFrames[0]}));
@@ -418,7 +418,7 @@ TEST_F(QuickButtonsTest, AButtonsHintShowsInTheSkinHintOnlyWhenAskedFor) {
   // Off the buttons onto the caption: hidden at once.
   hover(300, 12);
   EXPECT_FALSE(shown());
-  SetCursorPos(1270, 1010);
+  tktest::ParkPointer();
 }
 
 }  // namespace

@@ -54,7 +54,7 @@ class EffectsTest : public ToolkitTest {
  protected:
   void SetUp() override {
     ToolkitTest::SetUp();
-    SetCursorPos(1270, 1010);
+    tktest::ParkPointer();
     app->CreateForm(form);
     form->SetCaption(L"Effects test");
     skin = vx::testing::AddProgramSkin(form).skin;
@@ -479,7 +479,7 @@ TEST_F(TrayTest, TheMinimizeButtonGoesToTheTrayOnlyWhenAskedAndAnIconIsThere) {
     ASSERT_EQ(SendMessageW(Handle(), WM_NCHITTEST, 0, MAKELPARAM(x, y)), HTOBJECT);
     SendMessageW(Handle(), WM_NCLBUTTONDOWN, HTOBJECT, MAKELPARAM(x, y));
     SendMessageW(Handle(), WM_LBUTTONUP, 0, 0);
-    SetCursorPos(1270, 1010);
+    tktest::ParkPointer();
   };
   // No icon: an ordinary minimize.
   click();
@@ -572,7 +572,7 @@ TEST_F(TrayTest, TheIconsMouseMessagesAndAShellRestart) {
   EXPECT_EQ(menu->opened.size(), 1u);
   EXPECT_EQ(clicks, 1);
   EXPECT_EQ(doubleClicks, 1);
-  SetCursorPos(1270, 1010);
+  tktest::ParkPointer();
 
   // A restarted shell has lost the icon: a shown one is added again, a
   // hidden one is not.

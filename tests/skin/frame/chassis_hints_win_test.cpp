@@ -40,7 +40,7 @@ class ChassisHintTest : public ToolkitTest {
  protected:
   void SetUp() override {
     ToolkitTest::SetUp();
-    SetCursorPos(1270, 1010);
+    tktest::ParkPointer();
     app->HintPause = 50;
     app->HintHidePause = 5000;
     app->CreateForm(form);
@@ -73,7 +73,7 @@ class ChassisHintTest : public ToolkitTest {
   }
   // The pointer goes away; the hover poll notices and clears the hot object.
   void LeaveFrame() {
-    SetCursorPos(1270, 1010);
+    tktest::ParkPointer();
     EXPECT_TRUE(PumpUntil([&] {
       for (const auto& o : chassis->Objects())
         if (o.MouseIn) return false;

@@ -69,7 +69,7 @@ class ChassisTest : public ToolkitTest {
   void SetUp() override {
     ToolkitTest::SetUp();
     // The pointer left over a caption button would light it up.
-    SetCursorPos(1270, 1010);
+    tktest::ParkPointer();
     app->CreateForm(form);
     form->SetCaption(L"Chassis test");
     const auto program = vx::testing::AddProgramSkin(form);

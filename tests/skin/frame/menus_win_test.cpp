@@ -77,7 +77,7 @@ class MenusTest : public ToolkitTest {
  protected:
   void SetUp() override {
     ToolkitTest::SetUp();
-    SetCursorPos(1270, 1010);
+    tktest::ParkPointer();
     app->CreateForm(form);
     form->SetCaption(L"Menus test");
     const auto program = vx::testing::AddProgramSkin(form);
@@ -105,7 +105,7 @@ class MenusTest : public ToolkitTest {
     PostMessageW(Handle(), WM_NCRBUTTONUP, HTCAPTION, MAKELPARAM(p.x, p.y));
     ASSERT_TRUE(PumpUntil([] { return Popups().size() == 1; }));
     // Away from the menu, so hovering does not move the highlight.
-    SetCursorPos(1270, 1010);
+    tktest::ParkPointer();
   }
   void Key(WPARAM vk) {
     PostMessageW(Handle(), WM_KEYDOWN, vk, 1);
@@ -336,7 +336,7 @@ TEST_F(MenusTest, PopupMenuOpensSubMenusAfterTheDelayAndSeesLiveItems) {
   EXPECT_EQ(sub.top, item.top - Menu().Window(1)->Size().itemsRect.Top);
 
   // The keyboard opens "Recent": its handler fills it as it opens.
-  SetCursorPos(1270, 1010);
+  tktest::ParkPointer();
   Key(VK_LEFT);
   EXPECT_EQ(Menu().WindowCount(), 1);
   ASSERT_EQ(Menu().Navigator().Window(0).active, 1);  // still on "File"
