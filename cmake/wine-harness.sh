@@ -47,6 +47,10 @@ case "$action" in
     # Start the prefix's services now, with their output in a log rather than
     # on the first test's pipe.
     "$KINOPOD_WINE" wineboot >>"$dir/wineboot.log" 2>&1 </dev/null || true
+    # A program that crashes prints its backtrace and ends; the crash dialog
+    # would keep it on the display, holding its test until the time-out.
+    "$KINOPOD_WINE" reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f \
+      >>"$dir/wineboot.log" 2>&1 </dev/null || true
     echo "display :$(cat "$dir/display"), prefix $WINEPREFIX"
     ;;
   stop)

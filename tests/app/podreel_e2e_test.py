@@ -29,6 +29,7 @@ import subprocess
 import sys
 import threading
 import time
+import traceback
 
 TITLE = "Kinopod 1.00.01"
 CLIENT = (877, 679)
@@ -99,6 +100,8 @@ CAPTION_BAR = (200, 29)
 BAR_MIN_BUTTON = (156, 3, 173, 18)
 
 requests = []
+# The program, once started: whatever stops the test ends it.
+started = []
 arrived = threading.Condition()
 
 
@@ -304,19 +307,18 @@ def check_search_button(origin, program):
 
 def check_category_button(origin, program):
     """Looks of one button against skinpack, a press dragged off, and Tab + Space."""
-    xdo = lambda *a: subprocess.run(["xdotool"] + [str(v) for v in a], check=True, timeout=30)
     top = BUTTON_HEIGHT  # "/new/", tab order 0; the last clicked button has the focus
     away = (origin[0] + 400, origin[1] + 400)  # the page area
     inside = (origin[0] + BUTTON_WIDTH // 2, origin[1] + SEARCH_BAR_HEIGHT + top + BUTTON_HEIGHT // 2)
-    xdo("mousemove", "--sync", *away)
+    xdotool("mousemove", "--sync", *away)
     wait_for_look(origin, top, "normal", program)
-    xdo("mousemove", "--sync", *inside)
+    xdotool("mousemove", "--sync", *inside)
     wait_for_look(origin, top, "hot", program)
     before = len(category_requests())
-    xdo("mousedown", 1)
+    xdotool("mousedown", 1)
     wait_for_look(origin, top, "down", program)
-    xdo("mousemove", "--sync", *away)
-    xdo("mouseup", 1)
+    xdotool("mousemove", "--sync", *away)
+    xdotool("mouseup", 1)
     # An absent request cannot be polled for: give a wrong one time to arrive.
     got = wait_for(before + 1, 3)
     if len(got) != before:
@@ -324,8 +326,8 @@ def check_category_button(origin, program):
     print("ok: button looks and press-drag-off", flush=True)
     # The press gave the button the focus; Tab goes on to tab order 1, the
     # first button ("/"), and Space clicks it on key up.
-    xdo("key", "Tab")
-    xdo("key", "space")
+    xdotool("key", "Tab")
+    xdotool("key", "space")
     got = wait_for(before + 1, 30)
     if got[before:] != ["/"]:
         fail("Tab and Space requested %s, expected ['/']" % got[before:], program)
@@ -345,11 +347,18 @@ def window_lines(wine, window_exe, command, title, *args):
     return out.stdout.splitlines() if out.returncode == 0 else None
 
 
-def window_rect(wine, window_exe, title):
-    geo = subprocess.run([wine, window_exe, "geometry", title, "5000"], capture_output=True, text=True, timeout=60)
-    if geo.returncode != 0:
-        return None
-    return tuple(map(int, geo.stdout.split()[4:8]))
+def window_rect(wine, window_exe, title, tries=2):
+    """The window's screen rectangle, or None when no visible window has that
+    caption. A helper that fails is run once more (a loaded machine can stall
+    its start), and what it said is printed."""
+    for attempt in range(tries):
+        geo = subprocess.run([wine, window_exe, "geometry", title, "5000"], capture_output=True, text=True,
+                             timeout=60)
+        if geo.returncode == 0:
+            return tuple(map(int, geo.stdout.split()[4:8]))
+        print("note: no rectangle for %s (try %d, exit %d): %s" % (title, attempt + 1, geo.returncode,
+                                                                  geo.stderr.strip()), flush=True)
+    return None
 
 
 def parse_rects(lines, prefix):
@@ -436,8 +445,27 @@ def check_dialog_client(dialog, program):
                          program)
 
 
+# Buttons pressed and not yet released. A test that stops midway lets go of
+# them: a button left down holds the display's pointer for every later test.
+held_buttons = set()
+
+
 def xdotool(*args):
     subprocess.run(["xdotool"] + [str(a) for a in args], check=True, timeout=30)
+    if args[0] == "mousedown":
+        held_buttons.add(str(args[-1]))
+    elif args[0] == "mouseup":
+        held_buttons.discard(str(args[-1]))
+
+
+def let_go(program):
+    """Releases held buttons and ends the program if it still runs."""
+    for button in sorted(held_buttons):
+        subprocess.run(["xdotool", "mouseup", button], timeout=30)
+    held_buttons.clear()
+    if program and program.poll() is None:
+        program.kill()
+        program.wait(timeout=60)
 
 
 def wait_for_button_look(wine, window_exe, title, button, look, program):
@@ -447,6 +475,10 @@ def wait_for_button_look(wine, window_exe, title, button, look, program):
     deadline, problem = time.monotonic() + 10, "not checked"
     while problem and time.monotonic() < deadline:
         rect = window_rect(wine, window_exe, title)
+        if not rect:
+            problem = "%s is not on the screen (the program %s)" % (title, program_state(program))
+            time.sleep(0.3)
+            continue
         shot = screen_area(rect[0] + button[0], rect[1] + button[1], 17, 15)
         problem = None
         left = button[4]
@@ -736,10 +768,14 @@ def wait_for_edit(wine, window_exe, text, timeout):
     return False
 
 
+def program_state(program):
+    code = program.poll() if program else None
+    return "is running" if code is None else "ended with exit code %d" % code
+
+
 def fail(message, program=None):
     print("FAIL:", message, "| requests seen:", requests, flush=True)
-    if program and program.poll() is None:
-        program.kill()
+    let_go(program or (started[0] if started else None))
     sys.exit(1)
 
 
@@ -751,6 +787,7 @@ def main():
     threading.Thread(target=server.serve_forever, daemon=True).start()
 
     program = subprocess.Popen([wine, exe])
+    started.append(program)
     got = wait_for(1, 90)
     if got[:1] != ["/"]:
         fail("the first category page was not requested at start-up", program)
@@ -1171,4 +1208,10 @@ def check_menu_cycles_leave_nothing(wine, window_exe, program, origin):
 
 
 if __name__ == "__main__":
-    main()
+    try:
+        main()
+    except Exception:
+        # Never leave the program running: it would hold this test's output
+        # open until the time-out and stay on the display for the next tests.
+        traceback.print_exc()
+        fail("the test stopped on an error (above)")
