@@ -22,7 +22,14 @@ inline int GdiObjectCount() {
     uint8_t flags;
     uint64_t user;
   };
-  auto* peb = reinterpret_cast<char*>(NtCurrentTeb()->ProcessEnvironmentBlock);
+  // Asked of the system rather than read through the thread block, whose
+  // segment-register access newer compilers warn about.
+  using Query = LONG(WINAPI*)(HANDLE, PROCESSINFOCLASS, PVOID, ULONG, PULONG);
+  const auto query = reinterpret_cast<Query>(
+      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "NtQueryInformationProcess")));
+  PROCESS_BASIC_INFORMATION info = {};
+  if (!query || query(GetCurrentProcess(), ProcessBasicInformation, &info, sizeof info, nullptr) != 0) return -1;
+  auto* peb = reinterpret_cast<char*>(info.PebBaseAddress);
   auto* table = *reinterpret_cast<Entry**>(peb + (sizeof(void*) == 8 ? 0xF8 : 0x94));
   if (!table) return -1;
   int count = 0;
