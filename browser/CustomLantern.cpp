@@ -16,8 +16,6 @@ TCustomLantern::TCustomLantern(tk::TComponent* owner) : TLntWebBrowser(owner) {
   SetDownloadOptions({TDownloadControlOption::DownloadImages, TDownloadControlOption::DownloadVideos,
                       TDownloadControlOption::DownloadBGSounds});
   SetUserInterfaceOptions({});
-  dropHandling_ = TDragDropHandlingType::ddtMS;
-  ctrlKeyMask_ = "N";
 }
 
 TCustomLantern::~TCustomLantern() = default;

@@ -264,7 +264,8 @@ int32_t TvxSkinIni::ReadInteger(std::string_view section, std::string_view key, 
   if (!Find(section, key, v)) return def;
   int32_t out;
   if (v.size() > 2 && v[0] == '0' && (v[1] == 'x' || v[1] == 'X')) {
-    std::string dollar = "$" + std::string(v.substr(2));
+    std::string dollar = "$";
+    dollar.append(v.substr(2));
     return TryStrToInt(dollar, out) ? out : def;
   }
   return TryStrToInt(v, out) ? out : def;

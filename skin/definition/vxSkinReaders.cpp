@@ -29,7 +29,11 @@ Sv Keyword(const Ini& ini, Sv section, Sv key, Sv def) {
   return ini.Find(section, key, v) ? v : def;
 }
 
-std::string Describe(Sv section, Sv key) { return "[" + std::string(section) + "] " + std::string(key); }
+std::string Describe(Sv section, Sv key) {
+  std::string out = "[";
+  out.append(section).append("] ").append(key);
+  return out;
+}
 
 }  // namespace
 

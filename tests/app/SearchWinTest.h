@@ -131,16 +131,10 @@ class SearchTest : public ::testing::Test {
   // running, 50 ms apart (at most `ms`), and returns it: resource counts the
   // platform settles lazily are read once they have settled.
   int Steady(const std::function<int()>& read, int ms = 10000) {
-    int last = read(), same = 1;
-    ULONGLONG end = GetTickCount64() + ms;
-    while (same < 3 && GetTickCount64() < end) {
-      ULONGLONG next = GetTickCount64() + 50;
-      PumpUntil([&] { return GetTickCount64() >= next; }, 100);
-      const int now = read();
-      same = now == last ? same + 1 : 1;
-      last = now;
-    }
-    return last;
+    return tktest::ReadWhenSteady(read, [this](int pause) {
+      const ULONGLONG next = GetTickCount64() + pause;
+      PumpUntil([&] { return GetTickCount64() >= next; }, 2 * pause);
+    }, ms, 3, 50);
   }
   // Polls, bounded, until the GDI and USER counts are back at the given ones.
   bool CountsBackTo(int gdi, int user, int ms = 10000) {

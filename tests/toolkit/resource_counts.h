@@ -8,6 +8,7 @@
 #include <winternl.h>
 
 #include <cstdint>
+#include <functional>
 
 namespace tktest {
 
@@ -36,6 +37,23 @@ inline int GdiObjectCount() {
   for (int i = 0; i < 65536; ++i)
     if (table[i].type) ++count;
   return count;
+}
+
+// Reads `read` until it has given the same value `rounds` times running, with
+// `wait(step)` handling messages for `step` ms between readings (or until `ms`
+// have passed), and returns the last value: counts the platform settles
+// lazily are read once they have settled.
+inline int ReadWhenSteady(const std::function<int()>& read, const std::function<void(int)>& wait, int ms,
+                          int rounds, int step) {
+  const ULONGLONG end = GetTickCount64() + ms;
+  int last = read(), same = 1;
+  while (same < rounds && GetTickCount64() < end) {
+    wait(step);
+    const int now = read();
+    same = now == last ? same + 1 : 1;
+    last = now;
+  }
+  return last;
 }
 
 inline BOOL CALLBACK CountOneWindow(HWND, LPARAM lp) {

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "resource_counts.h"
 #include "tkForms.h"
 
 namespace tktest {
@@ -55,15 +56,7 @@ class ToolkitTest : public ::testing::Test {
   // running, `step` ms apart (or `ms` have passed), and returns that value:
   // counts the platform settles lazily are read once they have settled.
   int PumpUntilSteady(const std::function<int()>& read, int ms = 5000, int rounds = 3, int step = 20) {
-    ULONGLONG end = GetTickCount64() + ms;
-    int last = read(), same = 1;
-    while (same < rounds && GetTickCount64() < end) {
-      Pump(step);
-      const int now = read();
-      same = now == last ? same + 1 : 1;
-      last = now;
-    }
-    return last;
+    return ReadWhenSteady(read, [this](int pause) { Pump(pause); }, ms, rounds, step);
   }
 
   tk::TApplication* app = nullptr;

@@ -176,7 +176,8 @@ vx::TvxPixmap SkinpackRender(const std::string& name, int w, int h, const char* 
   std::string command = "\"" + windows(KINOPOD_SKINPACK_EXE) + "\" render \"" + windows(KINOPOD_PROGRAM_SKIN_FILE) +
                         "\" " + name + " " + std::to_string(w) + " " + std::to_string(h) + " \"" + out +
                         "\" --state " + state;
-  STARTUPINFOA si{sizeof(si)};
+  STARTUPINFOA si = {};
+  si.cb = sizeof(si);
   si.dwFlags = STARTF_USESTDHANDLES;  // keep the tool's line off the test's output
   PROCESS_INFORMATION pi{};
   if (!CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, CREATE_NO_WINDOW, nullptr, nullptr, &si, &pi))

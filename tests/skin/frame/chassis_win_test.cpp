@@ -436,7 +436,9 @@ TEST_F(ChassisTest, MaximizingKeepsAMarginOnABareScreenAndRestoreGoesBack) {
   const vx::frame::Rect want = vx::frame::MaximizeTarget(monitor, screen, false);
   const RECT got = WindowRect();
   EXPECT_EQ((vx::frame::Rect{got.left, got.top, got.right, got.bottom}), want);
-  if (monitor.work == screen) EXPECT_EQ(got.left, 1);  // no taskbar under Xvfb: the 1-pixel margin
+  if (monitor.work == screen) {
+    EXPECT_EQ(got.left, 1);  // no taskbar under Xvfb: the 1-pixel margin
+  }
   EXPECT_FALSE(IsZoomed(Handle()));
   // Not sized from its borders, not moved by its caption.
   EXPECT_NE(HitTest(0, 300), HTLEFT);

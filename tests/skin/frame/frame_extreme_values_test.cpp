@@ -117,7 +117,12 @@ TEST(FrameExtremeValues, PopupSizeOfHugeItemsIsClampedNotWrapped) {
   skin.textrect = ClampFrameCoords(Rect{INT_MIN, 0, INT_MIN, 20});
   skin.dividerrect = skin.skinrect;
   MenuItem root;
-  for (int i = 0; i < 200; ++i) root.items.push_back(MenuItem{"n", i % 2 ? "-" : "Item"});
+  for (int i = 0; i < 200; ++i) {
+    MenuItem item;
+    item.name = "n";
+    item.caption = i % 2 ? "-" : "Item";
+    root.items.push_back(item);
+  }
   std::vector<const MenuItem*> items;
   for (const MenuItem& item : root.items) items.push_back(&item);
   PopupSizeInput in;

@@ -326,7 +326,9 @@ TEST_F(MenusTest, PopupMenuOpensSubMenusAfterTheDelayAndSeesLiveItems) {
   SetCursorPos(item.left + 20, item.top + 5);
   ASSERT_TRUE(PumpUntil([&] { return Menu().Navigator().Window(0).active == 1; }));
   const ULONGLONG hovered = GetTickCount64();
-  if (hovered - start < 400) EXPECT_EQ(Menu().WindowCount(), 1);
+  if (hovered - start < 400) {
+    EXPECT_EQ(Menu().WindowCount(), 1);
+  }
   ASSERT_TRUE(PumpUntil([&] { return Menu().WindowCount() == 2; }, 3000));
   EXPECT_GE(GetTickCount64() - start, 450u);
   // To the right of its item with a one-pixel gap, its first item level with the item.
