@@ -7,7 +7,7 @@ namespace {
 
 using K = FrameEvent::Kind;
 
-void Push(FrameEvents& ev, K kind, int object) { ev.push_back(FrameEvent{kind, object}); }
+void Push(FrameEvents& ev, K kind, int object) { ev.emplace_back(kind, object); }
 
 // The system-menu button carries the system menu as its menu item: it stays
 // down until the menu closes.

@@ -44,9 +44,11 @@ class MainForm : public TForm {
     panelClient = Make<TPanel>("panel2", this, alClient, 97, 49, 780, 630);
     // Made in name order; alTop must stack them by their design tops.
     static const int kTops[] = {0, 33, 66, 99, 198, 165, 132};
-    for (int i = 0; i < 7; ++i)
-      buttons[i] = Make<Button>("vxSkinButton" + std::to_string(i + 1), panelLeft, alTop, 0,
-                                kTops[i], 97, 33);
+    for (int i = 0; i < 7; ++i) {
+      std::string name = "vxSkinButton";
+      name += std::to_string(i + 1);
+      buttons[i] = Make<Button>(name, panelLeft, alTop, 0, kTops[i], 97, 33);
+    }
     EndLoading();
   }
 

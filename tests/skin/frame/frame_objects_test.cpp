@@ -73,7 +73,7 @@ TEST(FrameObjects, FrameDrawnObjectsFollowTheirCorner) {
   const Rect places[] = {{1, 1, 5, 5},       {275, 1, 280, 5},   {1, 206, 3, 209},
                          {280, 206, 284, 209}, {100, 100, 120, 120}};
   for (int i = 0; i < 5; ++i) {
-    records[i].name = "u" + std::to_string(i);
+    records[i].name = {'u', static_cast<char>('0' + i)};
     records[i].kind = ObjectRecordKind::UserObject;
     records[i].skinrect = places[i];
   }
