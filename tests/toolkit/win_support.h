@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <cstdio>
 #include <functional>
 #include <string>
 #include <vector>
@@ -18,6 +19,13 @@ namespace tktest {
 // Puts the real pointer in the screen's bottom-right corner, away from every
 // test window, so no hover poll finds it over what a test looks at.
 inline void ParkPointer() { SetCursorPos(1270, 1010); }
+
+// "(x,y)", for naming the first differing pixel in a failure message.
+inline std::string PointText(int x, int y) {
+  char text[32];
+  std::snprintf(text, sizeof text, "(%d,%d)", x, y);
+  return text;
+}
 
 class ToolkitTest : public ::testing::Test {
  protected:

@@ -47,7 +47,7 @@ int Differences(const vx::TvxPixmap& a, const vx::TvxPixmap& b, std::string* fir
   for (int y = 0; y < a.Height(); ++y)
     for (int x = 0; x < a.Width(); ++x)
       if (Opaque(a.At(x, y)) != Opaque(b.At(x, y)) && n++ == 0 && first)
-        *first = "(" + std::to_string(x) + "," + std::to_string(y) + ")";
+        *first = tktest::PointText(x, y);
   return n;
 }
 

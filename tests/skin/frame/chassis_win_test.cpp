@@ -59,7 +59,7 @@ int FrameDifferences(const vx::TvxPixmap& a, const vx::TvxPixmap& b, const vx::f
       for (const auto& r : skip) skipped = skipped || r.Contains(x, y);
       if (skipped) continue;
       if ((a.At(x, y) & 0xFFFFFF) != (b.At(x, y) & 0xFFFFFF) && n++ == 0 && first)
-        *first = "(" + std::to_string(x) + "," + std::to_string(y) + ")";
+        *first = tktest::PointText(x, y);
     }
   return n;
 }
