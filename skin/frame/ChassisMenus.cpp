@@ -125,6 +125,12 @@ void TvxChassis::MenuLoopMessage(MSG& msg, bool& handled) {
     case WM_NCLBUTTONDOWN:
     case WM_NCRBUTTONDOWN:
     case WM_NCMBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+    case WM_RBUTTONDBLCLK:
+    case WM_MBUTTONDBLCLK:
+    case WM_NCLBUTTONDBLCLK:
+    case WM_NCRBUTTONDBLCLK:
+    case WM_NCMBUTTONDBLCLK:
       // A press in any window of ours but the menu's, also in children that
       // tell their parent nothing; the press itself goes on.
       if (shown && skinMenu_->IsMenuWindow(msg.hwnd)) return;
@@ -153,10 +159,12 @@ bool TvxChassis::MenuMessage(tk::TMessage& m) {
     case WM_CANCELMODE:
     case WM_MOUSEACTIVATE:
     case WM_NCRBUTTONDOWN:
+    case WM_NCRBUTTONDBLCLK:
       dismiss();
       // The platform's own handling of a right press on the caption waits in
       // a loop of its own for the button's release and then opens its menu:
-      // the frame's menu opens at once instead.
+      // the frame's menu opens at once instead. The second press of a quick
+      // pair arrives as a double click and opens it as well.
       if (!Skinnable() || m.WParam != HTCAPTION) return false;
       Mouse(m);
       m.Result = 0;
@@ -166,6 +174,11 @@ bool TvxChassis::MenuMessage(tk::TMessage& m) {
     case WM_LBUTTONDOWN:
     case WM_RBUTTONDOWN:
     case WM_MBUTTONDOWN:
+    case WM_NCLBUTTONDBLCLK:
+    case WM_NCMBUTTONDBLCLK:
+    case WM_LBUTTONDBLCLK:
+    case WM_RBUTTONDBLCLK:
+    case WM_MBUTTONDBLCLK:
     case WM_PARENTNOTIFY:
       dismiss();
       return false;

@@ -9,6 +9,14 @@ using K = FrameEvent::Kind;
 
 void Push(FrameEvents& ev, K kind, int object) { ev.emplace_back(kind, object); }
 
+// The system menu, opened at the pointer by a right press on the caption.
+void PushSystemMenuAt(FrameEvents& ev, int x, int y) {
+  FrameEvent e{K::SystemMenu, -1};
+  e.x = x;
+  e.y = y;
+  ev.push_back(e);
+}
+
 // The system-menu button carries the system menu as its menu item: it stays
 // down until the menu closes.
 bool HasMenu(const FrameObject& o) {
@@ -184,12 +192,7 @@ FrameEvents FrameMouse::NcButtonDown(MouseButton b, int x, int y, bool onCaption
   Append(ev, Press(b, x, y));
   if (onCaption) {
     captured_ = -1;
-    if (b == MouseButton::Right) {
-      FrameEvent e{K::SystemMenu, -1};
-      e.x = x;
-      e.y = y;
-      ev.push_back(e);
-    }
+    if (b == MouseButton::Right) PushSystemMenuAt(ev, x, y);
   }
   return ev;
 }
@@ -203,7 +206,12 @@ FrameEvents FrameMouse::NcButtonDblClk(MouseButton b, int x, int y, bool onCapti
     const FrameObject& o = objects_[hot_];
     if (o.HasCommand() && o.command == TvxStdCommand::cmsysmenu) Push(ev, K::CloseForm, hot_);
   }
-  if (onCaption) captured_ = -1;
+  if (onCaption) {
+    captured_ = -1;
+    // The second of two quick right presses is still a press: the menu the
+    // first one opened has closed, and the user asks for it again.
+    if (b == MouseButton::Right) PushSystemMenuAt(ev, x, y);
+  }
   return ev;
 }
 

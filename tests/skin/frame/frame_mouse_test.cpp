@@ -149,6 +149,14 @@ TEST_F(Frame, CaptionPressesAreNotCapturedAndOpenTheSystemMenu) {
   EXPECT_EQ(m.Captured(), -1);
   ev = m.NcButtonDown(MouseButton::Right, 400, 10, true);
   EXPECT_TRUE(Has(ev, K::SystemMenu, -1));
+  // A second right press soon after comes as a double click and opens it again;
+  // a left double click does not.
+  ev = m.NcButtonDblClk(MouseButton::Right, 402, 11, true);
+  const int menu = IndexOf(ev, K::SystemMenu);
+  ASSERT_GE(menu, 0);
+  EXPECT_EQ(ev[menu].x, 402);
+  EXPECT_EQ(ev[menu].y, 11);
+  EXPECT_FALSE(Has(m.NcButtonDblClk(MouseButton::Left, 400, 10, true), K::SystemMenu, -1));
   // A press that ends a size/move loop does nothing else.
   m.Env().sizeMoveLoop = true;
   ev = m.NcButtonDown(MouseButton::Left, 870, 10, false);

@@ -166,6 +166,21 @@ TEST_F(MenusTest, CaptionRightClickOpensOneSkinnedWindowOfTheComputedSize) {
   EXPECT_TRUE(Popups().empty());
   EXPECT_FALSE(chassis->MenuOpen());
   EXPECT_TRUE(closed);
+
+  // Right-clicked again within the double-click time, the caption gets the
+  // second press as a double click: the menu opens all the same.
+  const POINT p{r.left + 320, r.top + 10};
+  SetCursorPos(p.x, p.y);
+  PostMessageW(Handle(), WM_NCRBUTTONDBLCLK, HTCAPTION, MAKELPARAM(p.x, p.y));
+  PostMessageW(Handle(), WM_NCRBUTTONUP, HTCAPTION, MAKELPARAM(p.x, p.y));
+  ASSERT_TRUE(PumpUntil([] { return Popups().size() == 1; }));
+  GetWindowRect(Popups()[0], &pr);
+  EXPECT_EQ(pr.left, p.x);
+  EXPECT_EQ(pr.top, p.y);
+  // A double click in the client closes it like any press there.
+  PostMessageW(Handle(), WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(200, 200));
+  EXPECT_TRUE(PumpUntil([] { return Popups().empty(); }));
+  EXPECT_FALSE(chassis->MenuOpen());
 }
 
 TEST_F(MenusTest, KeysMoveTheHighlightAndAcceleratorsRunTheirCommand) {
