@@ -185,9 +185,9 @@ def expected_search(row, keyword, port):
 
 
 def click(x, y):
-    subprocess.run(["xdotool", "mousemove", "--sync", str(x), str(y)], check=True, timeout=30)
+    xdotool("mousemove", "--sync", x, y)
     time.sleep(0.3)
-    subprocess.run(["xdotool", "click", "1"], check=True, timeout=30)
+    xdotool("click", "1")
     time.sleep(0.3)
 
 
@@ -296,8 +296,7 @@ def wait_for_look(origin, top, state, program):
 def check_search_button(origin, program):
     """The search button is 26 high and drawn from the "toolbutton" record."""
     x, y, w, _ = SEARCH_BUTTON
-    subprocess.run(["xdotool", "mousemove", "--sync", str(origin[0] + 400), str(origin[1] + 400)], check=True,
-                   timeout=30)
+    xdotool("mousemove", "--sync", origin[0] + 400, origin[1] + 400)
     want = skinpack_render("toolbutton", w, TOOL_BUTTON_HEIGHT, "normal")
     if len(want) != TOOL_BUTTON_HEIGHT:
         fail("skinpack rendered the tool button %d high" % len(want), program)
@@ -450,8 +449,20 @@ def check_dialog_client(dialog, program):
 held_buttons = set()
 
 
-def xdotool(*args):
-    subprocess.run(["xdotool"] + [str(a) for a in args], check=True, timeout=30)
+def pointer():
+    out = subprocess.run(["xdotool", "getmouselocation", "--shell"], capture_output=True, text=True, check=True,
+                         timeout=30)
+    where = dict(line.split("=", 1) for line in out.stdout.split())
+    return int(where["X"]), int(where["Y"])
+
+
+def xdotool(*args, timeout=30):
+    args = [str(a) for a in args]
+    # "mousemove --sync" waits for the pointer to move: to where it already
+    # is, it would wait out xdotool's own 15 s time-out.
+    if args[:2] == ["mousemove", "--sync"] and pointer() == (int(args[2]), int(args[3])):
+        return
+    subprocess.run(["xdotool"] + args, check=True, timeout=timeout)
     if args[0] == "mousedown":
         held_buttons.add(str(args[-1]))
     elif args[0] == "mouseup":
@@ -715,12 +726,12 @@ def check_tab_row(wine, window_exe, program):
     problem = poll(lambda: picture_problem(cx, cy, picture, CLOSE_RECT, 13, 13, CLOSE_KEY))
     if problem:
         fail("close button of tab %d: %s" % (other, problem), program)
-    subprocess.run(["xdotool", "mousemove", "--sync", str(cx + 6), str(cy + 6)], check=True, timeout=30)
+    xdotool("mousemove", "--sync", cx + 6, cy + 6)
     problem = poll(lambda: picture_problem(cx, cy, picture, CLOSE_HOT_RECT, 13, 13, CLOSE_KEY))
     if problem:
         fail("lit close button of tab %d: %s" % (other, problem), program)
     before = tab_captions(wine, window_exe)
-    subprocess.run(["xdotool", "click", "1"], check=True, timeout=30)
+    xdotool("click", "1")
     want = before[:other] + before[other + 1:]
     if poll(lambda: None if tab_captions(wine, window_exe) == want else "not yet", 10):
         fail("closing tab %d left %s, expected %s" % (other, tab_captions(wine, window_exe), want), program)
@@ -747,7 +758,7 @@ def check_tab_row(wine, window_exe, program):
     if r <= 0:
         fail("the selected tab %d is scrolled out of sight" % cur, program)
     click(ox + max(l, 0) + 8, oy + t + 8)
-    subprocess.run(["xdotool", "click", "5"], check=True, timeout=30)
+    xdotool("click", "5")
     if poll(lambda: None if tab_rects(wine, window_exe)["cur"] == cur + 1 else "not yet"):
         fail("the wheel left tab %d selected, expected %d" % (tab_rects(wine, window_exe)["cur"], cur + 1), program)
     print("ok: the wheel selects the next tab", flush=True)
@@ -820,9 +831,9 @@ def main():
     for n, (top, path) in enumerate(BUTTONS, start=2):
         x = cx + BUTTON_WIDTH // 2
         y = cy + SEARCH_BAR_HEIGHT + top + BUTTON_HEIGHT // 2
-        subprocess.run(["xdotool", "mousemove", "--sync", str(x), str(y)], check=True, timeout=30)
+        xdotool("mousemove", "--sync", x, y)
         time.sleep(0.3)
-        subprocess.run(["xdotool", "click", "1"], check=True, timeout=30)
+        xdotool("click", "1")
         got = wait_for(n, 30)
         if len(got) < n:
             fail("no request for %s after clicking its button" % path, program)
@@ -830,7 +841,7 @@ def main():
             fail("expected %s as request %d, got %s" % (path, n, got), program)
 
     # The frame: region, pixels and hit tests, also at another size.
-    subprocess.run(["xdotool", "mousemove", "--sync", str(cx + 400), str(cy + 300)], check=True, timeout=30)
+    xdotool("mousemove", "--sync", cx + 400, cy + 300)
     wait_for_frame(wine, window_exe, TITLE, FRAME_SIZE, False, program)
     check_hit_tests(wine, window_exe, FRAME_SIZE, program)
     other = (FRAME_SIZE[0] + 37, FRAME_SIZE[1] - 51)
@@ -875,7 +886,7 @@ def main():
 
 def search(wine, window_exe, program, port, labels, origin):
     click_rect(origin, EDIT)
-    subprocess.run(["xdotool", "type", "--delay", "60", KEYWORD], check=True, timeout=60)
+    xdotool("type", "--delay", "60", KEYWORD, timeout=60)
     if not wait_for_edit(wine, window_exe, KEYWORD, 30):
         fail("the keyword box holds %r after typing %r" % (edit_text(wine, window_exe), KEYWORD), program)
     click_rect(origin, SEARCH_BUTTON)
@@ -901,8 +912,7 @@ def search(wine, window_exe, program, port, labels, origin):
     check_dialog_client(dialog, program)
     check_dialog_minimize(wine, window_exe, dialog, program)
     print("ok: dialog frame", flush=True)
-    subprocess.run(["xdotool", "mousemove", "--sync", str(dialog[0] + DIALOG_FREE_SPOT[0]),
-                    str(dialog[1] + DIALOG_FREE_SPOT[1])], check=True, timeout=30)
+    xdotool("mousemove", "--sync", dialog[0] + DIALOG_FREE_SPOT[0], dialog[1] + DIALOG_FREE_SPOT[1])
     for box in ALL_SITE_BOXES:
         wait_for_site_box(dialog, box, CHECK_IMAGE, "ticked site box", program)
     print("ok: site boxes drawn from the skin", flush=True)
@@ -1065,12 +1075,12 @@ def wait_for_menus(wine, window_exe, count, what, program, timeout=15):
     return found["popups"]
 
 
-def open_system_menu(wine, window_exe, program, items, rolled):
+def open_system_menu(wine, window_exe, program, items, rolled, what):
     rect = window_rect(wine, window_exe, TITLE)
     at = (rect[0] + 420, rect[1] + 12)
     xdotool("mousemove", "--sync", at[0], at[1])
     xdotool("click", "3")
-    popups = wait_for_menus(wine, window_exe, 1, "a right click on the caption", program)
+    popups = wait_for_menus(wine, window_exe, 1, "a right click on the caption " + what, program)
     (l, t, r, b), shown = popups[0]
     if shown != items:
         fail("the system menu shows %s, expected %s" % (shown, items), program)
@@ -1089,20 +1099,20 @@ def check_system_menu(wine, window_exe, program, origin):
     "l" rolls the window up, "r" rolls it down; Escape and a click in the
     client close the menu."""
     wait_for_menus(wine, window_exe, 0, "before the system menu", program)
-    rect = open_system_menu(wine, window_exe, program, SYSTEM_MENU, False)
+    rect = open_system_menu(wine, window_exe, program, SYSTEM_MENU, False, "(first)")
     xdotool("mousemove", "--sync", rect[0] + 400, rect[1] + 300)
     xdotool("key", "l")
     wait_for_rect(wine, window_exe, TITLE, lambda r: r[3] - r[1] == CAPTION_BAR[1], "\"l\" did not roll up",
                   program)
     wait_for_menus(wine, window_exe, 0, "after \"l\"", program)
-    open_system_menu(wine, window_exe, program, SYSTEM_MENU_ROLLED, True)
+    open_system_menu(wine, window_exe, program, SYSTEM_MENU_ROLLED, True, "(rolled up)")
     xdotool("key", "Escape")
     wait_for_menus(wine, window_exe, 0, "after Escape", program)
-    open_system_menu(wine, window_exe, program, SYSTEM_MENU_ROLLED, True)
+    open_system_menu(wine, window_exe, program, SYSTEM_MENU_ROLLED, True, "(after Escape)")
     xdotool("key", "r")
     wait_for_rect(wine, window_exe, TITLE, lambda r: r == rect, "\"r\" did not roll down", program)
     wait_for_menus(wine, window_exe, 0, "after \"r\"", program)
-    open_system_menu(wine, window_exe, program, SYSTEM_MENU, False)
+    open_system_menu(wine, window_exe, program, SYSTEM_MENU, False, "(rolled down)")
     # A click in the client area, away from every control.
     click(origin[0] + 600, origin[1] + 400)
     wait_for_menus(wine, window_exe, 0, "after a click in the client area", program)
