@@ -464,9 +464,9 @@ def xdotool(*args, timeout=30):
         return
     subprocess.run(["xdotool"] + args, check=True, timeout=timeout)
     if args[0] == "mousedown":
-        held_buttons.add(str(args[-1]))
+        held_buttons.add(args[-1])
     elif args[0] == "mouseup":
-        held_buttons.discard(str(args[-1]))
+        held_buttons.discard(args[-1])
 
 
 def let_go(program):

@@ -96,12 +96,13 @@ class MenusTest : public ToolkitTest {
     GetWindowRect(Handle(), &r);
     return r;
   }
-  // A right press on the caption, as the platform delivers it.
-  void RightClickCaption() {
+  // A right press on the caption, as the platform delivers it (the second
+  // of a quick pair comes as WM_NCRBUTTONDBLCLK), `dx`, `dy` into the window.
+  void RightClickCaption(UINT press = WM_NCRBUTTONDOWN, int dx = 300, int dy = 12) {
     const RECT r = WindowRect();
-    const POINT p{r.left + 300, r.top + 12};
+    const POINT p{r.left + dx, r.top + dy};
     SetCursorPos(p.x, p.y);
-    PostMessageW(Handle(), WM_NCRBUTTONDOWN, HTCAPTION, MAKELPARAM(p.x, p.y));
+    PostMessageW(Handle(), press, HTCAPTION, MAKELPARAM(p.x, p.y));
     PostMessageW(Handle(), WM_NCRBUTTONUP, HTCAPTION, MAKELPARAM(p.x, p.y));
     ASSERT_TRUE(PumpUntil([] { return Popups().size() == 1; }));
     // Away from the menu, so hovering does not move the highlight.
@@ -169,14 +170,10 @@ TEST_F(MenusTest, CaptionRightClickOpensOneSkinnedWindowOfTheComputedSize) {
 
   // Right-clicked again within the double-click time, the caption gets the
   // second press as a double click: the menu opens all the same.
-  const POINT p{r.left + 320, r.top + 10};
-  SetCursorPos(p.x, p.y);
-  PostMessageW(Handle(), WM_NCRBUTTONDBLCLK, HTCAPTION, MAKELPARAM(p.x, p.y));
-  PostMessageW(Handle(), WM_NCRBUTTONUP, HTCAPTION, MAKELPARAM(p.x, p.y));
-  ASSERT_TRUE(PumpUntil([] { return Popups().size() == 1; }));
+  ASSERT_NO_FATAL_FAILURE(RightClickCaption(WM_NCRBUTTONDBLCLK, 320, 10));
   GetWindowRect(Popups()[0], &pr);
-  EXPECT_EQ(pr.left, p.x);
-  EXPECT_EQ(pr.top, p.y);
+  EXPECT_EQ(pr.left, r.left + 320);
+  EXPECT_EQ(pr.top, r.top + 10);
   // A double click in the client closes it like any press there.
   PostMessageW(Handle(), WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(200, 200));
   EXPECT_TRUE(PumpUntil([] { return Popups().empty(); }));
