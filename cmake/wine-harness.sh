@@ -47,8 +47,15 @@ case "$action" in
     # Start the prefix's services now, with their output in a log rather than
     # on the first test's pipe.
     "$KINOPOD_WINE" wineboot >>"$dir/wineboot.log" 2>&1 </dev/null || true
-    # A program that crashes prints its backtrace and ends; the crash dialog
-    # would keep it on the display, holding its test until the time-out.
+    # No debugger on an unhandled exception. Wine's own (winedbg --auto)
+    # prints a backtrace and then ends the crashed process itself, most times
+    # with exit code 0, so a crashed test could pass. Without one the process
+    # ends with the exception's code (5 for an access violation, its low
+    # byte), and Wine still prints the exception and its address, which
+    # wine-verdict.sh looks up in the program. The crash dialog stays off for
+    # a prefix someone points a debugger at again.
+    "$KINOPOD_WINE" reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\AeDebug' /v Debugger /t REG_SZ /d '' /f \
+      >>"$dir/wineboot.log" 2>&1 </dev/null || true
     "$KINOPOD_WINE" reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f \
       >>"$dir/wineboot.log" 2>&1 </dev/null || true
     echo "display :$(cat "$dir/display"), prefix $WINEPREFIX"
