@@ -25,6 +25,7 @@ Usage: podreel_e2e_test.py PORT PODREEL_EXE E2E_WINDOW_EXE LABELS
 """
 import http.server
 import os
+import re
 import subprocess
 import sys
 import threading
@@ -779,6 +780,26 @@ def wait_for_edit(wine, window_exe, text, timeout):
     return False
 
 
+# Wine prints this for every unhandled exception, whatever exit code follows.
+CRASH_LINE = re.compile(r"^(wine: Unhandled|Unhandled exception:).*$", re.M)
+
+
+def program_log_path():
+    logs = os.path.join(os.path.dirname(os.environ["WINEPREFIX"]), "harness", "logs")
+    os.makedirs(logs, exist_ok=True)
+    return os.path.join(logs, "podreel_e2e.program.log")
+
+
+def crash_report():
+    """The program's crash line from its own output, or None."""
+    try:
+        with open(program_log_path(), encoding="utf-8", errors="replace") as f:
+            m = CRASH_LINE.search(f.read())
+    except OSError:
+        return None
+    return m.group(0) if m else None
+
+
 def program_state(program):
     code = program.poll() if program else None
     return "is running" if code is None else "ended with exit code %d" % code
@@ -786,6 +807,9 @@ def program_state(program):
 
 def fail(message, program=None):
     print("FAIL:", message, "| requests seen:", requests, flush=True)
+    crash = crash_report()
+    if crash:
+        print("FAIL: the program crashed:", crash, flush=True)
     let_go(program or (started[0] if started else None))
     sys.exit(1)
 
@@ -797,7 +821,10 @@ def main():
     server = http.server.ThreadingHTTPServer(("127.0.0.1", port), Handler)
     threading.Thread(target=server.serve_forever, daemon=True).start()
 
-    program = subprocess.Popen([wine, exe])
+    # The program's own output is kept and judged: a crash fails the test
+    # whatever exit code reaches us.
+    with open(program_log_path(), "wb") as log:
+        program = subprocess.Popen([wine, exe], stdout=log, stderr=subprocess.STDOUT, stdin=subprocess.DEVNULL)
     started.append(program)
     got = wait_for(1, 90)
     if got[:1] != ["/"]:
@@ -880,6 +907,8 @@ def main():
         fail("the program did not end after its window was closed", program)
     if code != 0:
         fail("the program ended with exit code %d" % code)
+    if crash_report():
+        fail("the program's output shows a crash")
     print("ok: requests", category_requests(), flush=True)
     server.shutdown()
 

@@ -176,6 +176,10 @@ def run_installed(log):
     try:
         code = proc.wait(timeout=60)
         check(code == 0, f"and closes when asked (exit code {code})")
+        # Wine prints this for every unhandled exception, whatever the exit code.
+        with open(log, encoding="utf-8", errors="replace") as f:
+            crash = re.search(r"^(wine: Unhandled|Unhandled exception:).*$", f.read(), re.M)
+        check(not crash, "without a crash" + (f" ({crash.group(0)})" if crash else ""))
     except subprocess.TimeoutExpired:
         proc.kill()
         check(False, "and closes when asked (still running after 60 s)")
