@@ -2,6 +2,7 @@
 // pages, selection by the user and by the program, scrolling of a long row,
 // the page area, freeing pages, and the objects many pages leave behind.
 #include <string>
+#include <vector>
 
 #include "resource_counts.h"
 #include "tkStdCtrls.h"
@@ -50,6 +51,13 @@ class PageControlTest : public ToolkitTest {
     return s;
   }
   int PlatformTabCount() { return static_cast<int>(SendMessageW(pc->Handle(), TCM_GETITEMCOUNT, 0, 0)); }
+  // The page list as the control holds it; compared by address only, so a
+  // freed sheet left in it shows as a wrong entry rather than a crash.
+  std::vector<TTabSheet*> PageList() {
+    std::vector<TTabSheet*> pages;
+    for (int i = 0; i < pc->PageCount(); ++i) pages.push_back(pc->Pages(i));
+    return pages;
+  }
   std::wstring PlatformCaption(int i) {
     wchar_t buf[64] = {};
     TCITEMW item{};
@@ -158,7 +166,7 @@ TEST_F(PageControlTest, FreeingASheetRemovesItsTabAndEverythingItOwns) {
   EXPECT_TRUE(ownedGone);
   EXPECT_TRUE(childGone);
   EXPECT_FALSE(IsWindow(bWindow));
-  ASSERT_EQ(pc->PageCount(), 3);
+  ASSERT_EQ(PageList(), (std::vector<TTabSheet*>{a, c, d}));
   EXPECT_EQ(PlatformTabCount(), 3);
   EXPECT_EQ(PlatformCaption(1), L"c");
   // The tab that moved into the freed one's place is the active one now.
@@ -184,8 +192,10 @@ TEST_F(PageControlTest, FreeingASheetRemovesItsTabAndEverythingItOwns) {
   EXPECT_EQ(pc->TabIndex(), 2) << "the selection follows its page";
 
   a->Free();
+  EXPECT_EQ(PageList(), (std::vector<TTabSheet*>{d, c}));
   c->Free();
   d->Free();
+  EXPECT_TRUE(PageList().empty());
   EXPECT_EQ(pc->ActivePage(), nullptr);
   EXPECT_EQ(pc->TabIndex(), -1);
   EXPECT_EQ(PlatformTabCount(), 0);

@@ -70,6 +70,14 @@ class SkinPageControlTest : public ToolkitTest {
     return s;
   }
   static std::shared_ptr<bool> Mark() { return std::make_shared<bool>(false); }
+  // The page list as the control holds it, compared by address only: a freed
+  // sheet left in it shows as a wrong entry rather than as a crash later.
+  std::vector<tk::TTabSheet*> PageList() {
+    std::vector<tk::TTabSheet*> pages;
+    for (int i = 0; i < pc->PageCount(); ++i) pages.push_back(pc->Pages(i));
+    return pages;
+  }
+  using Pages = std::vector<tk::TTabSheet*>;
   void Paint() {
     pc->Invalidate();
     UpdateWindow(pc->Handle());
@@ -166,20 +174,21 @@ TEST_F(SkinPageControlTest, CloseButtonClosesItsOwnTabAndFreesThePage) {
   auto aGone = Mark(), bGone = Mark(), cGone = Mark(), dGone = Mark();
   TvxSkinTabSheet* a = AddSheet(L"a", aGone);
   TvxSkinTabSheet* b = AddSheet(L"b", bGone);
-  AddSheet(L"c", cGone);
+  TvxSkinTabSheet* c = AddSheet(L"c", cGone);
   TvxSkinTabSheet* d = AddSheet(L"d", dGone);
   Paint();
+  ASSERT_EQ(PageList(), (Pages{a, b, c, d}));
 
   // A press on an inactive tab's button selects that tab; the release closes
   // it and the tab moving into its place becomes active.
-  tk::TPoint c = CloseCentre(2);
-  Send(WM_MOUSEMOVE, c);
-  Send(WM_LBUTTONDOWN, c);
+  tk::TPoint cClose = CloseCentre(2);
+  Send(WM_MOUSEMOVE, cClose);
+  Send(WM_LBUTTONDOWN, cClose);
   EXPECT_EQ(pc->TabIndex(), 2);
-  Send(WM_LBUTTONUP, c);
+  Send(WM_LBUTTONUP, cClose);
   EXPECT_TRUE(*cGone);
   EXPECT_EQ(afterClose, 1);
-  EXPECT_EQ(pc->PageCount(), 3);
+  EXPECT_EQ(PageList(), (Pages{a, b, d}));
   EXPECT_EQ(pc->ActivePage(), d);
   Paint();
 
@@ -210,6 +219,7 @@ TEST_F(SkinPageControlTest, CloseButtonClosesItsOwnTabAndFreesThePage) {
   Paint();
   Click(CloseCentre(2));
   EXPECT_TRUE(*dGone);
+  EXPECT_EQ(PageList(), (Pages{a, b}));
   EXPECT_EQ(pc->ActivePage(), b);
 
   // A refusing OnClose keeps the page.
@@ -237,8 +247,105 @@ TEST_F(SkinPageControlTest, CloseButtonClosesItsOwnTabAndFreesThePage) {
   Paint();
   Click(CloseCentre(0));
   EXPECT_TRUE(*aGone);
+  EXPECT_EQ(PageList(), (Pages{b})) << "the page without a tab stays";
   EXPECT_EQ(pc->ActivePage(), nullptr);
   EXPECT_EQ(afterClose, 4);
+}
+
+// A tab closes only on a press that began on its close button and a release
+// over the same button. A press anywhere else, a drag off the button and back,
+// or a release over another tab's button closes nothing.
+TEST_F(SkinPageControlTest, CloseNeedsPressAndReleaseOnTheSameButton) {
+  pc->SetShowCloseButtons(true);
+  pc->FreeOnClose = true;
+  auto aGone = Mark(), bGone = Mark();
+  TvxSkinTabSheet* a = AddSheet(L"first", aGone);
+  TvxSkinTabSheet* b = AddSheet(L"second", bGone);
+  Paint();
+  auto drag = [&](std::vector<tk::TPoint> path) {
+    Send(WM_MOUSEMOVE, path.front());
+    Send(WM_LBUTTONDOWN, path.front());
+    for (size_t i = 1; i < path.size(); ++i) Send(WM_MOUSEMOVE, path[i]);
+    Send(WM_LBUTTONUP, path.back());
+    Paint();
+  };
+  auto body = [&](int tab) {
+    tk::TRect r = pc->TabItemRect(tab);
+    return tk::TPoint{r.Left + 4, r.Top + 4};
+  };
+
+  // From the active tab's body onto its own button.
+  ASSERT_EQ(pc->ActivePage(), a);
+  drag({body(0), CloseCentre(0)});
+  EXPECT_FALSE(*aGone) << "the press began on the tab, not on its button";
+  EXPECT_FALSE(a->CloseButtonPressed);
+
+  // Off the button and back before the release.
+  drag({CloseCentre(0), body(0), CloseCentre(0)});
+  EXPECT_FALSE(*aGone) << "leaving the button let go of the press";
+
+  // From the page area below the row onto a button.
+  tk::TRect area = pc->DisplayRect();
+  drag({{area.Left + 20, area.Top + 20}, CloseCentre(1), CloseCentre(1)});
+  EXPECT_FALSE(*bGone);
+
+  // From one tab's button to the other's.
+  drag({CloseCentre(0), CloseCentre(1)});
+  EXPECT_FALSE(*aGone);
+  EXPECT_FALSE(*bGone);
+  EXPECT_EQ(PageList(), (Pages{a, b}));
+
+  // A press and a release on the same button do close.
+  pc->SetActivePage(a);
+  Paint();
+  drag({CloseCentre(1), CloseCentre(1)});
+  EXPECT_TRUE(*bGone);
+  EXPECT_EQ(PageList(), (Pages{a}));
+}
+
+// The close button reacts exactly where it is drawn: one pixel inside each of
+// its edges closes the tab, one pixel outside does not; in the plain look and
+// with the program's skin, whose buttons stand at fixed places in the tab.
+TEST_F(SkinPageControlTest, CloseButtonReactsExactlyOverItsRectangle) {
+  pc->SetShowCloseButtons(true);
+  pc->FreeOnClose = true;
+  for (const bool skinned : {false, true}) {
+    SCOPED_TRACE(skinned ? "program skin" : "plain look");
+    if (skinned) LoadSkin();
+    // Plain: 14 pixels wide, 2 before the tab's end; skinned: the record's
+    // 13, standing 18 before it.
+    const int size = skinned ? 13 : 14, fromEnd = skinned ? 18 : 16;
+    struct Probe {
+      const char* where;
+      int x, y;  // relative to the button: 0 is its left or top edge, size its right or bottom
+      bool closes;
+    };
+    const int mid = size / 2;
+    const Probe probes[] = {
+        {"inside the left edge", 0, mid, true},        {"outside the left edge", -1, mid, false},
+        {"inside the right edge", size - 1, mid, true}, {"outside the right edge", size, mid, false},
+        {"inside the top edge", mid, 0, true},         {"outside the top edge", mid, -1, false},
+        {"inside the bottom edge", mid, size - 1, true}, {"outside the bottom edge", mid, size, false},
+    };
+    for (const Probe& p : probes) {
+      SCOPED_TRACE(p.where);
+      while (pc->PageCount() > 0) pc->Pages(0)->Free();
+      AddSheet(L"stays");
+      auto gone = Mark();
+      TvxSkinTabSheet* probed = AddSheet(L"probed", gone);
+      Paint();
+      const tk::TRect item = pc->TabItemRect(1), r = pc->CloseButtonRect(1);
+      ASSERT_EQ(r.Left, item.Right - fromEnd);
+      ASSERT_EQ(r.Width(), size);
+      ASSERT_EQ(r.Height(), size);
+      ASSERT_GE(r.Top, item.Top);
+      ASSERT_LE(r.Bottom, item.Bottom);
+      Click({r.Left + p.x, r.Top + p.y});
+      EXPECT_EQ(*gone, p.closes);
+      EXPECT_EQ(PageList().size(), p.closes ? 1u : 2u);
+      if (!p.closes) EXPECT_EQ(PageList().back(), probed);
+    }
+  }
 }
 
 // After a tab goes, the hover must not lead to its (poisoned) sheet: neither
