@@ -9,6 +9,7 @@
 #include "vxPixmapDib.h"
 #include "vxPlatform.h"
 #include "vxRegionWin.h"
+#include "vxWindowClass.h"
 
 namespace vx {
 namespace {
@@ -81,8 +82,6 @@ class GdiMenuText : public frame::MenuTextPainter {
 };
 
 void RegisterPopupClass(WNDPROC proc) {
-  static bool done = false;
-  if (done) return;
   WNDCLASSEXW wc{};
   wc.cbSize = sizeof(wc);
   wc.style = CS_SAVEBITS;
@@ -90,8 +89,7 @@ void RegisterPopupClass(WNDPROC proc) {
   wc.hInstance = GetModuleHandleW(nullptr);
   wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
   wc.lpszClassName = kPopupClass;
-  RegisterClassExW(&wc);
-  done = true;
+  RegisterWindowClass(wc);
 }
 
 frame::MenuKey KeyOf(WPARAM vk) {

@@ -420,6 +420,11 @@ void TvxChassis::Hook(tk::TMessage& m, const tk::TWndMethod& next) {
       m.Result = 0;
       return;
     case WM_SIZE:
+      if (m.WParam == SIZE_MAXIMIZED && skinnable) {
+        SystemMaximized();
+        m.Result = 0;
+        return;
+      }
       next(m);
       // During a live resize the frame already follows WM_SIZING.
       if (!(sizeMoveLoop_ && fullDrag_)) {
@@ -474,6 +479,7 @@ void TvxChassis::Hook(tk::TMessage& m, const tk::TWndMethod& next) {
     case WM_DESTROY:
       hoverTimer_->SetEnabled(false);
       morphTimer_->SetEnabled(false);
+      if (animationTimer_) animationTimer_->SetEnabled(false);
       break;
     case WM_NCMOUSEMOVE:
     case WM_NCLBUTTONDOWN:
@@ -544,7 +550,11 @@ void TvxChassis::HitTest(tk::TMessage& m) {
   in.quickButtons = QuickStrip();
   const frame::HitCode code = frame::HitTestFrame(in, p.x, p.y, w, hgt);
   m.Result = static_cast<int>(code);
-  if (code == frame::HitCode::Object) RunEvents(mouse_.ObjectHit(p.x, p.y));
+  if (code == frame::HitCode::Object) {
+    // The pointer reaches an inactive window too: it must not light up.
+    mouse_.Env().frameActive = IsFrameActive();
+    RunEvents(mouse_.ObjectHit(p.x, p.y));
+  }
 }
 
 void TvxChassis::Activation(tk::TMessage& m) {
@@ -608,6 +618,26 @@ void TvxChassis::SizeChanged() {
       return;
   }
   AfterResize();
+}
+
+// The platform maximized the window (ShowWindow from anyone, a taskbar menu,
+// a key of the shell) to its own size, which ignores the frame's rule and
+// would leave the frame's state, region and buttons behind. The frame keeps
+// the window state itself: the platform's maximized state is taken back at
+// once, and the window is maximized the frame's way when the frame offers a
+// maximize (as its button and system menu do), else it stays as it was.
+void TvxChassis::SystemMaximized() {
+  HWND h = form_->Handle();
+  WINDOWPLACEMENT wp{};
+  wp.length = sizeof(wp);
+  if (GetWindowPlacement(h, &wp)) {
+    wp.flags = 0;
+    wp.showCmd = SW_SHOWNOACTIVATE;
+    SetWindowPlacement(h, &wp);
+  }
+  if (IsZoomed(h)) ShowWindow(h, SW_SHOWNOACTIVATE);
+  if (borderIcons_ & frame::biMaximize) SetFrameWindowState(frame::TvxFrameWindowState::Maximized);
+  else SizeChanged();
 }
 
 void TvxChassis::SkinMessage(tk::TMessage& m, const tk::TWndMethod& next) {
@@ -820,9 +850,14 @@ void TvxChassis::EraseBackground(HDC dc) {
   const frame::ClientTile tile = skinPresent_ && data ? frame::ClientBackgroundTile(*data) : frame::ClientTile{};
   if (!tile.picture) {
     FillRect(dc, &cr, GetSysColorBrush(COLOR_BTNFACE));
-    DrawLogo(dc, cr);
+    // A skin without a client part shows the plain face and nothing else;
+    // the default look has its logo.
+    if (!skinPresent_) DrawLogo(dc, cr);
     return;
   }
+  // No client area (a caption bar): a stretched tile would land on the
+  // device context outside it, in a print request's picture for one.
+  if (cr.right <= 0 || cr.bottom <= 0) return;
   // The tile lives in a picture of its own, so it can be blitted.
   if (clientTileGeneration_ != data->Generation() || clientTile_.Empty()) {
     clientTile_.SetSize(tile.source.Width(), tile.source.Height());
@@ -1113,7 +1148,7 @@ void TvxChassis::RunStateActions(const frame::StateActions& actions) {
         if (tk::Application) tk::Application->Minimize();
         break;
       case A::StartHoverPoll:
-        hoverTimer_->SetEnabled(true);
+        RunEvents(mouse_.StartHoverPoll());
         break;
       case A::ForceRelayout:
         ForceRelayout();

@@ -153,6 +153,7 @@ class TvxChassis : public tk::TComponent {
   const frame::FrameGeometry& Geometry() const { return geometry_; }
   const frame::FrameObjectList& Objects() const { return mouse_.Objects(); }
   int StripBuilds() const { return stripCache_.Builds(); }
+  bool HoverPolling() const { return hoverTimer_ && hoverTimer_->Enabled(); }
 
   // ---- skinned menus and the system menu (ChassisMenus.cpp) ----
   // The frame's menu windows (made on first use, freed with the frame).
@@ -193,6 +194,7 @@ class TvxChassis : public tk::TComponent {
   void Activation(tk::TMessage& m);
   void CaptionActivity();
   void SizeChanged();
+  void SystemMaximized();
   void AfterResize();
   void UpdateWindowRegion();
   void FrameChanged();

@@ -103,6 +103,8 @@ void TvxChassis::MenusClosed() {
     if (tk::Application) tk::Application->RemoveMessageHook(menuLoopHook_);
     menuLoopHook_ = 0;
   }
+  // The system-menu button that opened the menu comes back up.
+  RunEvents(mouse_.MenuClosed());
   if (OnSkinMenuClose) OnSkinMenuClose(this);
 }
 
@@ -158,6 +160,10 @@ bool TvxChassis::MenuMessage(tk::TMessage& m) {
     case WM_KILLFOCUS:
     case WM_CANCELMODE:
     case WM_MOUSEACTIVATE:
+      // Their wParam is no hit-test code (WM_SIZE's SIZE_MAXIMIZED equals
+      // HTCAPTION): they only close an open menu and go on.
+      dismiss();
+      return false;
     case WM_NCRBUTTONDOWN:
     case WM_NCRBUTTONDBLCLK:
       dismiss();
@@ -195,13 +201,14 @@ bool TvxChassis::MenuMessage(tk::TMessage& m) {
       // never starts. An open system menu closes.
       if (menuOpen_) dismiss();
       if (m.LParam == ' ') {
-        // Alt+Space: under every enabled system-menu button; none here shows nothing.
+        // Alt+Space: under the first enabled system-menu button; none here shows nothing.
         const frame::FrameObjectList& list = mouse_.Objects();
         for (const frame::FrameObject& o : list) {
           if (!o.Visible || !o.Enabled || !o.HasCommand() || o.command != frame::TvxStdCommand::cmsysmenu) continue;
           RECT w{};
           GetWindowRect(form_->Handle(), &w);
           PopupSystemMenu(RECT{w.left + o.rect.Left, w.top + o.rect.Top, w.left + o.rect.Right, w.top + o.rect.Bottom});
+          break;
         }
       }
       m.Result = 0;

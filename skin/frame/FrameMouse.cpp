@@ -310,6 +310,14 @@ void FrameMouse::ResetObjects() {
     if (o.kind == ObjectKind::Animate) ResetAnimate(o);
     else o.morph = 0;
   }
+  hot_ = previousHot_ = -1;
+}
+
+FrameEvents FrameMouse::StartHoverPoll() {
+  FrameEvents ev;
+  pollRunning_ = true;
+  Push(ev, K::StartHoverPoll, -1);
+  return ev;
 }
 
 FrameEvents FrameMouse::EnterSizeMove() {

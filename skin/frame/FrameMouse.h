@@ -86,8 +86,12 @@ class FrameMouse {
   // The frame went inactive (WM_NCACTIVATE): the hot object is cleared and
   // the hover poll stops until the next object hit.
   FrameEvents Deactivated();
-  // ResetObjects (WM_ACTIVATE and the start of a size/move loop).
+  // ResetObjects (WM_ACTIVATE and the start of a size/move loop). Nothing
+  // stays hot either, so the object under the pointer lights up again on the
+  // next track instead of keeping an idle look that ignores its release.
   void ResetObjects();
+  // The hover poll starts without an object hit (after a restore).
+  FrameEvents StartHoverPoll();
   FrameEvents EnterSizeMove();
   FrameEvents ExitSizeMove();
   // Clears the hot object (as the commands do before acting).

@@ -4,6 +4,7 @@
 
 #include "vxDib.h"
 #include "vxPlatform.h"
+#include "vxWindowClass.h"
 
 namespace vx {
 namespace {
@@ -12,8 +13,6 @@ constexpr wchar_t kClassName[] = L"TvxLayerWindow";
 constexpr UINT_PTR kFadeTimer = 1;
 
 void RegisterLayerClass(WNDPROC proc) {
-  static bool registered = false;
-  if (registered) return;
   WNDCLASSEXW wc{};
   wc.cbSize = sizeof(wc);
   wc.style = CS_SAVEBITS;
@@ -21,7 +20,7 @@ void RegisterLayerClass(WNDPROC proc) {
   wc.hInstance = GetModuleHandleW(nullptr);
   wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
   wc.lpszClassName = kClassName;
-  registered = RegisterClassExW(&wc) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
+  RegisterWindowClass(wc);
 }
 
 std::unordered_map<HWND, void*>& Owners() {

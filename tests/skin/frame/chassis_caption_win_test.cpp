@@ -200,6 +200,21 @@ TEST_F(CaptionTest, TheCaptionPlaysItsCellsInOrderWhenTheActivityChanges) {
   EXPECT_EQ(looks.Since(start), (std::vector<vx::Pixel>{idle}));
 }
 
+TEST_F(CaptionTest, DestroyingTheWindowStopsTheCaptionAnimation) {
+  vx::TvxCompressedStoredSkinComponent* stored = new vx::TvxCompressedStoredSkinComponent(form);
+  stored->SetCompressedData(AnimatedCaptionSkin());
+  auto* data = new vx::TvxSkinDataComponent(form);
+  data->SetCompressedStoredSkin(stored);
+  ASSERT_FALSE(data->Empty());
+  data->EnableSkinEffects = true;
+  Attach(data);
+  ASSERT_TRUE(PumpUntil([&] { return !chassis->AnimationRunning(); }));
+  Deactivate();
+  ASSERT_TRUE(chassis->AnimationRunning());
+  DestroyWindow(Handle());
+  EXPECT_FALSE(chassis->AnimationRunning());
+}
+
 TEST_F(CaptionTest, AnAnimateButtonStepsThroughItsFramesAsThePointerComesAndGoes) {
   vx::TvxCompressedStoredSkinComponent* stored = new vx::TvxCompressedStoredSkinComponent(form);
   stored->SetCompressedData(AnimatedCaptionSkin());

@@ -11,6 +11,7 @@
 
 #include "Chassis.h"
 #include "FramePaint.h"
+#include "vxSkinDataWindows.h"
 #include "../ProgramSkinOnForm.h"
 #include "resource_counts.h"
 #include "tkForms.h"
@@ -36,6 +37,21 @@ std::vector<vx::frame::Rect> RegionRects(HWND h) {
   }
   DeleteObject(rgn);
   return out;
+}
+
+vx::frame::Rect MaximizedBounds(HWND h) {
+  MONITORINFO mi{};
+  mi.cbSize = sizeof(mi);
+  GetMonitorInfoW(MonitorFromWindow(h, MONITOR_DEFAULTTONEAREST), &mi);
+  const vx::frame::MonitorRects monitor{{mi.rcMonitor.left, mi.rcMonitor.top, mi.rcMonitor.right, mi.rcMonitor.bottom},
+                                        {mi.rcWork.left, mi.rcWork.top, mi.rcWork.right, mi.rcWork.bottom}};
+  const vx::frame::Rect screen{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+  return vx::frame::MaximizeTarget(monitor, screen, false);
+}
+
+bool SkinnedMenuShown() {
+  HWND popup = FindWindowW(L"VxSkinPopupWindow", nullptr);
+  return popup && IsWindowVisible(popup);
 }
 
 // The frame as the window paints it when asked to print it into a picture.
@@ -270,6 +286,50 @@ TEST_F(ChassisTest, TheClientBackgroundIsTheMainPicturesClientPartTiled) {
   EXPECT_EQ(wrong, 0);
 }
 
+TEST_F(ChassisTest, TheClientBackgroundPaintsNothingOutsideItsRules) {
+  auto& info = dynamic_cast<vx::TvxDataSkinFormInfo&>(skin->FormInfo());
+  const vx::Pixel face = vx::PixelFromColor(GetSysColor(COLOR_BTNFACE)) & 0xFFFFFF;
+  const COLORREF markerColour = RGB(0, 0, 255);
+  const vx::Pixel marker = vx::PixelFromColor(markerColour) & 0xFFFFFF;
+  auto erase = [&](int w, int h) {
+    tk::TBitmap bitmap(w, h);
+    HBRUSH brush = CreateSolidBrush(markerColour);
+    const RECT all{0, 0, w, h};
+    FillRect(bitmap.Canvas().Handle(), &all, brush);
+    DeleteObject(brush);
+    SendMessageW(Handle(), WM_ERASEBKGND, reinterpret_cast<WPARAM>(bitmap.Canvas().Handle()), 0);
+    GdiFlush();
+    return bitmap.Pixmap();
+  };
+  auto count = [](const vx::TvxPixmap& p, vx::Pixel colour) {
+    int n = 0;
+    for (int y = 0; y < p.Height(); ++y)
+      for (int x = 0; x < p.Width(); ++x) n += (p.At(x, y) & 0xFFFFFF) == colour;
+    return n;
+  };
+  // A skin without a client part: the plain face, no logo over it.
+  vx::TvxPixmap logo;
+  logo.SetSize(40, 30, vx::MakePixel(255, 0, 0));
+  chassis->SetLogoBitMap(logo);
+  const vx::TvxRect savedClient = info.clientrect;
+  info.clientrect = {0, 0, 0, 0};
+  const vx::TvxPixmap plain = erase(877, 679);
+  EXPECT_EQ(count(plain, face), 877 * 679);
+  info.clientrect = savedClient;
+  chassis->SetLogoBitMap(vx::TvxPixmap{});
+
+  // Stretched, on a window rolled up to its caption bar: there is no client
+  // area, so nothing is drawn into the context.
+  info.stretcheffect = true;
+  chassis->SetRollUpState(true);
+  PumpUntilIdle();
+  ASSERT_TRUE(chassis->RolledUp());
+  const vx::TvxPixmap untouched = erase(200, 100);
+  EXPECT_EQ(count(untouched, marker), 200 * 100);
+  chassis->SetRollUpState(false);
+  info.stretcheffect = false;
+}
+
 TEST_F(ChassisTest, StripsAreCutOnlyWhenTheSizeOrTheSkinChanges) {
   const int builds = chassis->StripBuilds();
   chassis->RepaintFrame();
@@ -452,6 +512,60 @@ TEST_F(ChassisTest, MaximizingKeepsAMarginOnABareScreenAndRestoreGoesBack) {
   EXPECT_EQ(back.right - back.left, 883);
 }
 
+TEST_F(ChassisTest, AMaximizeFromTheSystemTakesTheFramesRuleOrIsRefused) {
+  // Without a maximize of the frame's own the window stays as it was.
+  const RECT before = WindowRect();
+  ShowWindow(Handle(), SW_MAXIMIZE);
+  PumpUntilIdle();
+  EXPECT_FALSE(IsZoomed(Handle()));
+  EXPECT_EQ(chassis->WindowState(), vx::frame::TvxFrameWindowState::Normal);
+  const RECT same = WindowRect();
+  EXPECT_EQ(same.left, before.left);
+  EXPECT_EQ(same.top, before.top);
+  EXPECT_EQ(same.right - same.left, 883);
+  EXPECT_EQ(same.bottom - same.top, 708);
+  EXPECT_EQ(RegionRects(Handle()), vx::frame::FrameRegionPreview(*skin, 883, 708, kIcons));
+  EXPECT_FALSE(SkinnedMenuShown());
+  EXPECT_FALSE(chassis->MenuOpen());
+
+  // With one it is the frame's maximize: the work area, region and buttons
+  // laid out for it, and the frame's restore brings the old bounds back.
+  chassis->SetBorderIcons(kIcons | vx::frame::biMaximize);
+  ShowWindow(Handle(), SW_MAXIMIZE);
+  PumpUntilIdle();
+  EXPECT_FALSE(IsZoomed(Handle()));
+  EXPECT_EQ(chassis->WindowState(), vx::frame::TvxFrameWindowState::Maximized);
+  const RECT got = WindowRect();
+  EXPECT_EQ((vx::frame::Rect{got.left, got.top, got.right, got.bottom}), MaximizedBounds(Handle()));
+  const int w = got.right - got.left, h = got.bottom - got.top;
+  HRGN rgn = CreateRectRgn(0, 0, 0, 0);
+  ASSERT_NE(GetWindowRgn(Handle(), rgn), ERROR);
+  RECT box{};
+  GetRgnBox(rgn, &box);
+  DeleteObject(rgn);
+  EXPECT_EQ((vx::frame::Rect{box.left, box.top, box.right, box.bottom}), (vx::frame::Rect{0, 0, w, h}));
+  EXPECT_EQ(RegionRects(Handle()), vx::frame::FrameRegionPreview(*skin, w, h, kIcons | vx::frame::biMaximize));
+  EXPECT_EQ(chassis->Geometry().width, w);
+  EXPECT_FALSE(SkinnedMenuShown());
+  chassis->SetFrameWindowState(vx::frame::TvxFrameWindowState::Normal);
+  PumpUntilIdle();
+  const RECT back = WindowRect();
+  EXPECT_EQ(back.left, before.left);
+  EXPECT_EQ(back.right - back.left, 883);
+  EXPECT_EQ(back.bottom - back.top, 708);
+}
+
+TEST_F(ChassisTest, TheHoverPollARestoreStartsStopsOnceThePointerIsAway) {
+  chassis->SetBorderIcons(kIcons | vx::frame::biMaximize);
+  chassis->SetFrameWindowState(vx::frame::TvxFrameWindowState::Maximized);
+  PumpUntilIdle();
+  chassis->SetFrameWindowState(vx::frame::TvxFrameWindowState::Normal);
+  EXPECT_TRUE(chassis->HoverPolling());
+  // Off the window (which is back at 40, 30, 883 x 708).
+  SetCursorPos(1100, 900);
+  EXPECT_TRUE(PumpUntil([&] { return !chassis->HoverPolling(); }));
+}
+
 TEST_F(ChassisTest, ACaptionDoubleClickRollsUpAndDown) {
   const RECT w = WindowRect();
   int changes = 0;
@@ -518,6 +632,36 @@ TEST_F(ChassisTest, PressingAButtonAndReleasingItElsewhereRunsNothing) {
   const RECT back = WindowRect();
   EXPECT_EQ(back.left, w.left);
   EXPECT_EQ(back.bottom - back.top, 708);
+}
+
+TEST_F(ChassisTest, AButtonPointedAtWhileInactiveWorksRightAfterTheActivation) {
+  tk::TForm* other = nullptr;
+  app->CreateForm(other);
+  other->SetBounds(600, 760, 200, 100);
+  other->Show();
+  SetActiveWindow(other->Handle());
+  ASSERT_TRUE(PumpUntil([&] { return !form->Active(); }));
+  const RECT w = WindowRect();
+  int close = -1;
+  for (size_t i = 0; i < chassis->Objects().size(); ++i)
+    if (chassis->Objects()[i].command == vx::frame::TvxStdCommand::cmclose) close = static_cast<int>(i);
+  ASSERT_GE(close, 0);
+  // Over the close button of the inactive window: nothing lights up.
+  SetCursorPos(w.left + 869, w.top + 10);
+  EXPECT_EQ(HitTest(869, 10), HTOBJECT);
+  EXPECT_FALSE(chassis->Objects()[close].Active);
+  // Activated (as the press on it does first), the click closes at once.
+  int closes = 0;
+  form->OnClose = [&](tk::TObject*, tk::TCloseAction& action) {
+    ++closes;
+    action = tk::caNone;
+  };
+  SetActiveWindow(Handle());
+  ASSERT_TRUE(PumpUntil([&] { return form->Active(); }));
+  SendMessageW(Handle(), WM_NCLBUTTONDOWN, HTOBJECT, MAKELPARAM(w.left + 869, w.top + 10));
+  SendMessageW(Handle(), WM_LBUTTONUP, 0, MAKELPARAM(869 - 3, 10 - 26));
+  PumpUntilIdle();
+  EXPECT_EQ(closes, 1);
 }
 
 TEST_F(ChassisTest, ObjectEventsNameTheirObject) {

@@ -84,6 +84,29 @@ TEST_F(Frame, InactiveFrameStopsPollingUntilTheNextObjectHit) {
   EXPECT_EQ(m.Hot(), kClose);
 }
 
+TEST_F(Frame, AfterAResetTheObjectUnderThePointerTakesItsPressAgain) {
+  m.ObjectHit(870, 10);
+  ASSERT_EQ(m.Hot(), kClose);
+  // Reactivated with the pointer still on the button.
+  m.ResetObjects();
+  EXPECT_EQ(m.Hot(), -1);
+  m.NcButtonDown(MouseButton::Left, 870, 10, false);
+  EXPECT_TRUE(m.Objects()[kClose].Active);
+  const FrameEvents ev = m.NcButtonUp(MouseButton::Left, 870, 10);
+  EXPECT_TRUE(Has(ev, K::Command, kClose));
+}
+
+TEST_F(Frame, AHoverPollStartedWithoutAHitTracksAndEnds) {
+  const FrameEvents started = m.StartHoverPoll();
+  EXPECT_TRUE(Has(started, K::StartHoverPoll));
+  EXPECT_TRUE(m.HoverPollRunning());
+  m.HoverPollTick(true, 870, 10, kClient);
+  EXPECT_EQ(m.Hot(), kClose);
+  const FrameEvents ev = m.HoverPollTick(false, 870, 10, kClient);
+  EXPECT_TRUE(Has(ev, K::StopHoverPoll));
+  EXPECT_FALSE(m.HoverPollRunning());
+}
+
 TEST_F(Frame, PressDragOffAndBackDecidesTheCommand) {
   m.ObjectHit(845, 10);
   FrameEvents ev = m.NcButtonDown(MouseButton::Left, 845, 10, false);

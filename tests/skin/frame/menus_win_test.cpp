@@ -301,6 +301,62 @@ TEST_F(MenusTest, TheKeyboardMenuModeNeverStarts) {
   EXPECT_TRUE(PlatformMenus().empty());
 }
 
+TEST_F(MenusTest, AltSpaceOpensTheMenuOnceUnderTheFirstSystemMenuButton) {
+  chassis->SetBorderIcons(kIcons | vx::frame::biSystemMenu);
+  PumpUntilIdle();
+  std::vector<vx::frame::Rect> buttons;
+  for (const auto& o : chassis->Objects())
+    if (o.Visible && o.Enabled && o.command == vx::frame::TvxStdCommand::cmsysmenu) buttons.push_back(o.rect);
+  ASSERT_FALSE(buttons.empty());
+  int opens = 0;
+  chassis->OnSkinMenuOpen = [&](tk::TObject*) { ++opens; };
+  EXPECT_EQ(SendMessageW(Handle(), WM_SYSCOMMAND, SC_KEYMENU, ' '), 0);
+  PumpUntilIdle();
+  ASSERT_EQ(Popups().size(), 1u);
+  EXPECT_EQ(opens, 1);
+  RECT pr{};
+  GetWindowRect(Popups()[0], &pr);
+  const RECT r = WindowRect();
+  EXPECT_EQ(pr.left, r.left + buttons[0].Left) << buttons.size() << " system-menu buttons";
+  EXPECT_EQ(pr.top, r.top + buttons[0].Bottom);
+}
+
+TEST_F(MenusTest, TheSystemMenuButtonComesBackUpAndOpensTheMenuAgain) {
+  chassis->SetBorderIcons(kIcons | vx::frame::biSystemMenu);
+  PumpUntilIdle();
+  int button = -1;
+  for (size_t i = 0; i < chassis->Objects().size() && button < 0; ++i) {
+    const auto& o = chassis->Objects()[i];
+    if (o.Visible && o.Enabled && o.command == vx::frame::TvxStdCommand::cmsysmenu) button = static_cast<int>(i);
+  }
+  ASSERT_GE(button, 0);
+  const vx::frame::Rect b = chassis->Objects()[button].rect;
+  const RECT r = WindowRect();
+  const LPARAM at = MAKELPARAM(r.left + (b.Left + b.Right) / 2, r.top + (b.Top + b.Bottom) / 2);
+  for (int round = 0; round < 2; ++round) {
+    SCOPED_TRACE(round);
+    SendMessageW(Handle(), WM_NCLBUTTONDOWN, HTOBJECT, at);
+    SendMessageW(Handle(), WM_NCLBUTTONUP, HTOBJECT, at);
+    ASSERT_TRUE(PumpUntil([] { return Popups().size() == 1; }));
+    EXPECT_TRUE(chassis->Objects()[button].Down);
+    Key(VK_ESCAPE);
+    EXPECT_TRUE(Popups().empty());
+    EXPECT_FALSE(chassis->Objects()[button].Down);
+  }
+}
+
+TEST_F(MenusTest, ThePopupsWindowClassIsRegisteredWheneverItIsMissing) {
+  RightClickCaption();
+  Key(VK_ESCAPE);
+  ASSERT_TRUE(Popups().empty());
+  PumpUntilIdle();
+  // Gone (unregistered by anyone): the next menu registers it again.
+  ASSERT_TRUE(UnregisterClassW(L"VxSkinPopupWindow", GetModuleHandleW(nullptr)));
+  RightClickCaption();
+  EXPECT_EQ(Popups().size(), 1u);
+  Key(VK_ESCAPE);
+}
+
 TEST_F(MenusTest, PopupMenuOpensSubMenusAfterTheDelayAndSeesLiveItems) {
   auto* menu = new vx::TvxSkinPopupMenu(form);
   auto add = [](tk::TMenuItem* parent, const wchar_t* caption) {
