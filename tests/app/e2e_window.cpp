@@ -644,6 +644,12 @@ int wmain(int argc, wchar_t** argv) {
   if (cmd == L"restore") {
     return PostMessageW(w, WM_SYSCOMMAND, SC_RESTORE, 0) ? 0 : 1;
   }
+  if (cmd == L"showwindow") {
+    // As a taskbar or another program would: ShowWindow from outside.
+    if (argc < 4) return 2;
+    ShowWindow(w, static_cast<int>(std::wcstol(argv[3], nullptr, 10)));
+    return 0;
+  }
   if (cmd == L"resize") {
     if (argc < 5) return 2;
     const int width = std::wcstol(argv[3], nullptr, 10), height = std::wcstol(argv[4], nullptr, 10);

@@ -561,6 +561,25 @@ def check_caption_buttons(wine, window_exe, program):
     xdotool("mousemove", "--sync", rect[0] + 400, rect[1] + 300)
 
 
+def check_system_maximize(wine, window_exe, program, origin):
+    """ShowWindow(SW_MAXIMIZE) from another process, as a taskbar's menu sends
+    it: the main window has no maximize button, so it keeps its place, size
+    and shape, its panels stay where they were, and no menu opens."""
+    rect = window_rect(wine, window_exe, TITLE)
+    subprocess.run([wine, window_exe, "showwindow", TITLE, "3"], check=True, timeout=60)
+    style = (window_lines(wine, window_exe, "style", TITLE) or ["?"])[0].split()
+    if len(style) < 6 or int(style[1], 16) & 0x01000000 or style[5] != "0":
+        fail("after a maximize from outside the window's style is %s" % style, program)
+    wait_for_rect(wine, window_exe, TITLE, lambda r: r == rect, "not kept at its place and size", program)
+    wait_for_frame(wine, window_exe, TITLE, FRAME_SIZE, False, program)
+    problem = check_panels(origin)
+    if problem:
+        fail("after a maximize from outside: " + problem, program)
+    popups, _ = menu_windows(wine, window_exe)
+    if popups:
+        fail("a maximize from outside opened %d menu windows" % len(popups), program)
+
+
 def check_roll_up_and_sizing(wine, window_exe, program):
     """A caption double-click rolls up and down; a corner dragged inward stops
     at the minimum size, and the region follows."""
@@ -882,6 +901,8 @@ def main():
     check_caption_buttons(wine, window_exe, program)
     check_roll_up_and_sizing(wine, window_exe, program)
     print("ok: caption buttons, minimize, roll-up, sizing", flush=True)
+    check_system_maximize(wine, window_exe, program, (cx, cy))
+    print("ok: a maximize from outside is refused", flush=True)
 
     check_category_button((cx, cy), program)
     check_search_button((cx, cy), program)
