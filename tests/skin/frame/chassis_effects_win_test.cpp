@@ -384,9 +384,10 @@ class TrayTest : public EffectsTest {
     tray = new vx::TvxTrayIcon(form);
     tray->SetShell(&shell);
   }
-  void DoubleClick() {
-    SendMessageW(tray->Handle(), vx::TvxTrayIcon::kCallbackMessage, 1, WM_LBUTTONDBLCLK);
+  void DoubleClick(vx::TvxTrayIcon* icon) {
+    SendMessageW(icon->Handle(), vx::TvxTrayIcon::kCallbackMessage, 1, WM_LBUTTONDBLCLK);
   }
+  void DoubleClick() { DoubleClick(tray); }
   FakeShell shell;
   vx::TvxTrayIcon* tray = nullptr;
 };
@@ -532,7 +533,7 @@ TEST_F(TrayTest, NoIconNoTrayAndLinksAreCutWhenEitherGoes) {
   chassis->Free();
   EXPECT_EQ(lasting->PopupMenu(), nullptr);
   EXPECT_FALSE(static_cast<bool>(lasting->OnDblClick));
-  DoubleClick();  // nothing to call (the freed icon's window is gone too)
+  DoubleClick(lasting);  // nothing to call: the frame that set the handler is gone
   lasting->SetMinimizeToTray(true);
   lasting->MinimizeApplication();
   ASSERT_TRUE(PumpUntil([&] { return !IsWindowVisible(Handle()); }));
