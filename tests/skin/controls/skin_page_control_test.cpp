@@ -34,10 +34,17 @@ class Witness : public tk::TComponent {
 // A sheet whose memory is poisoned and never handed back when it is freed:
 // whatever still reaches a closed sheet reads the poison (a call through its
 // table of virtual functions faults) rather than a new object in its place.
+// On the guarded heap the memory does go back: its pages become inaccessible,
+// so a write into a closed sheet faults too, where it happens.
 class PoisonedSheet : public TvxSkinTabSheet {
  public:
   using TvxSkinTabSheet::TvxSkinTabSheet;
-  static void operator delete(void* p, size_t size) { std::memset(p, 0xDD, size); }
+  static void operator delete(void* p, size_t size) {
+    std::memset(p, 0xDD, size);
+#ifdef KINOPOD_GUARD_HEAP
+    ::operator delete(p, size);
+#endif
+  }
 };
 
 class SkinPageControlTest : public ToolkitTest {
