@@ -11,7 +11,7 @@ packages=(
   g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix libz-mingw-w64-dev binutils-mingw-w64
   wine64 xvfb xauth x11-utils imagemagick xdotool
   locales fonts-wqy-microhei fonts-liberation2
-  python3 file
+  python3 file ccache
   wixl msitools
 )
 
