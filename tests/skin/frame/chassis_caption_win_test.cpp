@@ -98,6 +98,14 @@ class CaptionTest : public ToolkitTest {
     app->CreateForm(form);
     form->SetCaption(L"Caption test");
   }
+  // The animated caption skin, owned by the form.
+  vx::TvxSkinDataComponent* AnimatedSkinData() {
+    auto* stored = new vx::TvxCompressedStoredSkinComponent(form);
+    stored->SetCompressedData(AnimatedCaptionSkin());
+    auto* data = new vx::TvxSkinDataComponent(form);
+    data->SetCompressedStoredSkin(stored);
+    return data;
+  }
   void Attach(vx::TvxSkinDataComponent* data) {
     chassis = new vx::TvxChassis(form);
     chassis->SetSkinData(data);
@@ -153,10 +161,7 @@ struct PaintedLooks {
 };
 
 TEST_F(CaptionTest, TheCaptionPlaysItsCellsInOrderWhenTheActivityChanges) {
-  vx::TvxCompressedStoredSkinComponent* stored = new vx::TvxCompressedStoredSkinComponent(form);
-  stored->SetCompressedData(AnimatedCaptionSkin());
-  auto* data = new vx::TvxSkinDataComponent(form);
-  data->SetCompressedStoredSkin(stored);
+  vx::TvxSkinDataComponent* data = AnimatedSkinData();
   ASSERT_FALSE(data->Empty());
   data->EnableSkinEffects = true;
   PaintedLooks looks;
@@ -201,10 +206,7 @@ TEST_F(CaptionTest, TheCaptionPlaysItsCellsInOrderWhenTheActivityChanges) {
 }
 
 TEST_F(CaptionTest, DestroyingTheWindowStopsTheCaptionAnimation) {
-  vx::TvxCompressedStoredSkinComponent* stored = new vx::TvxCompressedStoredSkinComponent(form);
-  stored->SetCompressedData(AnimatedCaptionSkin());
-  auto* data = new vx::TvxSkinDataComponent(form);
-  data->SetCompressedStoredSkin(stored);
+  vx::TvxSkinDataComponent* data = AnimatedSkinData();
   ASSERT_FALSE(data->Empty());
   data->EnableSkinEffects = true;
   Attach(data);
@@ -216,10 +218,7 @@ TEST_F(CaptionTest, DestroyingTheWindowStopsTheCaptionAnimation) {
 }
 
 TEST_F(CaptionTest, AnAnimateButtonStepsThroughItsFramesAsThePointerComesAndGoes) {
-  vx::TvxCompressedStoredSkinComponent* stored = new vx::TvxCompressedStoredSkinComponent(form);
-  stored->SetCompressedData(AnimatedCaptionSkin());
-  auto* data = new vx::TvxSkinDataComponent(form);
-  data->SetCompressedStoredSkin(stored);
+  vx::TvxSkinDataComponent* data = AnimatedSkinData();
   ASSERT_FALSE(data->Empty());
   Attach(data);
   int index = -1;
