@@ -10,6 +10,7 @@
 #include "Chassis.h"
 #include "FramePaint.h"
 #include "../ProgramSkinOnForm.h"
+#include "../ProgramSkinParts.h"
 #include "tkForms.h"
 #include "tkImgList.h"
 #include "vxBmpCodec.h"
@@ -38,13 +39,9 @@ constexpr vx::Pixel kPressed = 0xC02080;
 // acting as the roll-up button, four frames of 17 x 15 at 150 ms a frame
 // and a pressed image, in the same picture below the cells.
 vx::Bytes AnimatedCaptionSkin() {
-  const auto packed = kinopod::ProgramSkinCompressedData();
-  const vx::Bytes raw = vx::InflateSkin(vx::ByteSpan(packed.data(), packed.size()));
-  const vx::TvxSkinContainer c = vx::ReadSkinContainer(raw);
-  vx::TvxSkinContainerParts parts;
-  parts.main = vx::EncodeBmp(c.main.picture, 24);
-  parts.mask = vx::EncodeBmp(c.mask.picture, 24);
-  for (const auto& p : c.pictures) parts.pictures.push_back(vx::EncodeBmp(p.picture, 24));
+  vx::testing::ProgramSkinParts apart = vx::testing::TakeProgramSkinApart();
+  const vx::TvxSkinContainer& c = apart.container;
+  vx::TvxSkinContainerParts& parts = apart.parts;
   const vx::TvxPixmap& buttons = c.pictures.at(0).picture;
   const int top = buttons.Height(), width = std::max(buttons.Width(), 275);
   vx::TvxPixmap strip(width, top + 79);

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "../ProgramSkinOnForm.h"
+#include "../ProgramSkinParts.h"
 #include "Chassis.h"
 #include "MenuPaint.h"
 #include "resource_counts.h"
@@ -301,13 +302,39 @@ TEST_F(MenusTest, TheKeyboardMenuModeNeverStarts) {
   EXPECT_TRUE(PlatformMenus().empty());
 }
 
+// The program's skin with a second system-menu button on the caption, drawn
+// from the main picture.
+vx::Bytes TwoSystemMenuButtonsSkin() {
+  vx::testing::ProgramSkinParts apart = vx::testing::TakeProgramSkinApart();
+  bool inObjects = false;
+  for (std::string& line : vx::SplitSkinLines(apart.container.definition)) {
+    if (line == "[SKINOBJECTS]") inObjects = true;
+    if (inObjects && line == "count=11") line = "count=12";
+    if (inObjects && line == "10=menubarminbutton:mainmenubarbutton") {
+      line += "\r\n11=secondsysmenubutton:stdbutton";
+      inObjects = false;
+    }
+    apart.parts.definitionLines.push_back(line);
+  }
+  for (const char* line : {"[secondsysmenubutton]", "skinrectinapicture=0", "skinrect=300,5,317,20",
+                           "activeskinrect=300,5,317,20", "command=cmsysmenu"})
+    apart.parts.definitionLines.push_back(line);
+  return vx::DeflateSkin(vx::WriteSkinContainer(apart.parts));
+}
+
 TEST_F(MenusTest, AltSpaceOpensTheMenuOnceUnderTheFirstSystemMenuButton) {
+  auto* stored = new vx::TvxCompressedStoredSkinComponent(form);
+  stored->SetCompressedData(TwoSystemMenuButtonsSkin());
+  auto* two = new vx::TvxSkinDataComponent(form);
+  two->SetCompressedStoredSkin(stored);
+  ASSERT_FALSE(two->Empty());
+  chassis->SetSkinData(two);
   chassis->SetBorderIcons(kIcons | vx::frame::biSystemMenu);
   PumpUntilIdle();
   std::vector<vx::frame::Rect> buttons;
   for (const auto& o : chassis->Objects())
     if (o.Visible && o.Enabled && o.command == vx::frame::TvxStdCommand::cmsysmenu) buttons.push_back(o.rect);
-  ASSERT_FALSE(buttons.empty());
+  ASSERT_EQ(buttons.size(), 2u) << "the skin's button and the second one";
   int opens = 0;
   chassis->OnSkinMenuOpen = [&](tk::TObject*) { ++opens; };
   EXPECT_EQ(SendMessageW(Handle(), WM_SYSCOMMAND, SC_KEYMENU, ' '), 0);
