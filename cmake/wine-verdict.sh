@@ -34,9 +34,9 @@ kinopod_wine_crash() {  # LOG [PROGRAM]: prints the crash report; 0 when there w
 kinopod_wine_verdict() {  # LOG RC [PROGRAM]
   local log=$1 rc=$2 program=${3:-}
   if kinopod_wine_crash "$log" "$program"; then
-    [ "$rc" = 0 ] && echo "wine-run: the exit code was 0, but the program crashed"
-    [ "$rc" = 0 ] && return 70
-    return "$rc"
+    [ "$rc" != 0 ] && return "$rc"
+    echo "wine-run: the exit code was 0, but the program crashed"
+    return 70
   fi
   if [ -z "${KINOPOD_NO_GTEST_SUMMARY:-}" ] && [ -n "$program" ] && [ -f "$program" ] \
      && grep -a -q -- '--gtest_list_tests' "$program"; then
@@ -45,8 +45,8 @@ kinopod_wine_verdict() {  # LOG RC [PROGRAM]
     ran=$(sed -n -E 's/^\[==========\] ([0-9]+) tests? from [0-9]+ test (suites?|cases?) ran\..*/\1/p' "$log" | tail -1)
     if [ -z "$announced" ] || [ "$ran" != "$announced" ]; then
       echo "wine-run: no GoogleTest summary for the ${announced:-?} tests announced (ran: ${ran:-none})"
-      [ "$rc" = 0 ] && return 71
-      return "$rc"
+      [ "$rc" != 0 ] && return "$rc"
+      return 71
     fi
   fi
   return "$rc"

@@ -81,17 +81,6 @@ class GdiMenuText : public frame::MenuTextPainter {
   HFONT font_;
 };
 
-void RegisterPopupClass(WNDPROC proc) {
-  WNDCLASSEXW wc{};
-  wc.cbSize = sizeof(wc);
-  wc.style = CS_SAVEBITS;
-  wc.lpfnWndProc = proc;
-  wc.hInstance = GetModuleHandleW(nullptr);
-  wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-  wc.lpszClassName = kPopupClass;
-  RegisterWindowClass(wc);
-}
-
 frame::MenuKey KeyOf(WPARAM vk) {
   switch (vk) {
     case VK_RETURN: return frame::MenuKey::Enter;
@@ -161,7 +150,7 @@ void TvxSkinPopupWindow::Open(const frame::Rect& anchor, bool subMenu, bool popu
   place.maxItemsLimited = size_.maxItemsLimited;
   const frame::Point at = frame::PositionPopup(place);
 
-  RegisterPopupClass(&TvxSkinPopupWindow::Proc);
+  RegisterWindowClass(kPopupClass, &TvxSkinPopupWindow::Proc);
   HWND owner = menu_.Form && menu_.Form->HandleAllocated() ? menu_.Form->Handle() : nullptr;
   const TvxPlatform& platform = TvxPlatform::Get();
   const bool layered = menu_.AlphaBlend && platform.LayeredWindowsAvailable();

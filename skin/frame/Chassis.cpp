@@ -398,6 +398,9 @@ void TvxChassis::Hook(tk::TMessage& m, const tk::TWndMethod& next) {
     case WM_ACTIVATE:
       next(m);
       if (!skinnable) return;
+      // The activity the hit tests see: an inactive window's objects never
+      // light up, and an activated one's react at once.
+      mouse_.Env().frameActive = IsFrameActive();
       mouse_.ResetObjects();
       CaptionActivity();
       RepaintFrame();
@@ -550,11 +553,7 @@ void TvxChassis::HitTest(tk::TMessage& m) {
   in.quickButtons = QuickStrip();
   const frame::HitCode code = frame::HitTestFrame(in, p.x, p.y, w, hgt);
   m.Result = static_cast<int>(code);
-  if (code == frame::HitCode::Object) {
-    // The pointer reaches an inactive window too: it must not light up.
-    mouse_.Env().frameActive = IsFrameActive();
-    RunEvents(mouse_.ObjectHit(p.x, p.y));
-  }
+  if (code == frame::HitCode::Object) RunEvents(mouse_.ObjectHit(p.x, p.y));
 }
 
 void TvxChassis::Activation(tk::TMessage& m) {

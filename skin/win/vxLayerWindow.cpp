@@ -12,17 +12,6 @@ namespace {
 constexpr wchar_t kClassName[] = L"TvxLayerWindow";
 constexpr UINT_PTR kFadeTimer = 1;
 
-void RegisterLayerClass(WNDPROC proc) {
-  WNDCLASSEXW wc{};
-  wc.cbSize = sizeof(wc);
-  wc.style = CS_SAVEBITS;
-  wc.lpfnWndProc = proc;
-  wc.hInstance = GetModuleHandleW(nullptr);
-  wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-  wc.lpszClassName = kClassName;
-  RegisterWindowClass(wc);
-}
-
 std::unordered_map<HWND, void*>& Owners() {
   static auto* owners = new std::unordered_map<HWND, void*>;
   return *owners;
@@ -36,7 +25,7 @@ void* TvxLayerWindow::OwnerOf(HWND window) {
 }
 
 TvxLayerWindow::TvxLayerWindow(int x, int y, int width, int height, WNDPROC proc, void* owner) {
-  RegisterLayerClass(proc);
+  RegisterWindowClass(kClassName, proc);
   hwnd_ = CreateWindowExW(WS_EX_TOOLWINDOW | WS_EX_TRANSPARENT | WS_EX_LAYERED, kClassName, L"", WS_POPUP, x, y,
                           width, height, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
   if (hwnd_) Owners()[hwnd_] = owner;

@@ -5,10 +5,11 @@
 
 namespace vx {
 
-// Makes sure the class `wc` describes is registered for its module: true
-// when it is there afterwards (registered now, or before by anyone), false
-// when the registration failed. Nothing is remembered between calls, so a
-// failed registration is tried again by the next window that needs it.
-bool RegisterWindowClass(const WNDCLASSEXW& wc);
+// Makes sure the engine's popup class `name` (saved bits under it, the arrow
+// cursor, this module) is registered with `proc`: true when it is there
+// afterwards (registered now, or before by anyone), false when the
+// registration failed. Nothing is remembered between calls, so a failed
+// registration is tried again by the next window that needs it.
+bool RegisterWindowClass(const wchar_t* name, WNDPROC proc);
 
 }  // namespace vx

@@ -350,7 +350,9 @@ TEST_F(SkinPageControlTest, CloseButtonReactsExactlyOverItsRectangle) {
       Click({r.Left + p.x, r.Top + p.y});
       EXPECT_EQ(*gone, p.closes);
       EXPECT_EQ(PageList().size(), p.closes ? 1u : 2u);
-      if (!p.closes) EXPECT_EQ(PageList().back(), probed);
+      if (!p.closes) {
+        EXPECT_EQ(PageList().back(), probed);
+      }
     }
   }
 }
